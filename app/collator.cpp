@@ -1,0 +1,10 @@
+#include "app/collator.h"
+
+#include "app/sjis.h"
+
+int PlainCollator::Compare(std::string_view a, std::string_view b) const {
+    std::string ua = sjis::AnsiUpper(a);
+    std::string ub = sjis::AnsiUpper(b);
+    int r = ua.compare(ub);
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}

@@ -1,0 +1,47 @@
+// TSettings: the settings file held in memory as an ordered list of Name=Value lines.
+// Lines the program does not understand (no "=", empty, odd bytes) keep their place and are
+// written back byte for byte.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/collator.h"
+
+class TSettings {
+public:
+    explicit TSettings(const Collator& collator) : collator_(&collator) {}
+
+    // Replaces the store with the lines of a file's bytes. CR, LF and CR LF each end a line
+    // (LF CR is two line ends); a NUL byte ends the text.
+    void LoadFromBytes(std::string_view bytes);
+    // The file's bytes: every line followed by CR LF.
+    std::string SaveToBytes() const;
+
+    // Value of the first line whose name equals key under the collator; "" when none.
+    std::string Value(std::string_view key) const;
+    // Non-empty value: replace the first match in place (spelled as key) or append.
+    // Empty value: delete the first match only.
+    void Set(std::string_view key, std::string_view value);
+    // Remove every line that begins with prefix, compared byte-exactly.
+    void DeleteFamily(std::string_view prefix);
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+    void Clear() { lines_.clear(); }
+
+    // Name: bytes before the first "="; value: everything after it. A line without "=" has
+    // no name and never matches.
+    static bool HasName(std::string_view line);
+    static std::string_view NameOf(std::string_view line);
+    static std::string_view ValueOf(std::string_view line);
+    // True when line belongs to the family of prefix (byte-exact, case-sensitive).
+    static bool InFamily(std::string_view line, std::string_view prefix);
+
+private:
+    std::ptrdiff_t FindLine(std::string_view key) const;
+
+    const Collator* collator_;
+    std::vector<std::string> lines_;
+};

@@ -1,0 +1,48 @@
+#include "fileops/drop_block.h"
+
+#include <cstdint>
+
+namespace {
+void PutU32(std::string& out, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+std::uint32_t GetU32(std::string_view in, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= std::uint32_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
+    return v;
+}
+}  // namespace
+
+std::string NewDropBlock() {
+    std::string block(kDropHeaderSize + 1, '\0');
+    PutU32(block, 0, kDropHeaderSize);  // offset of the name list
+    PutU32(block, 12, 1);               // non-client flag; the point stays 0,0
+    return block;
+}
+
+bool AddDropFile(std::string& block, std::string_view path) {
+    if (block.size() + path.size() + 1 >= kDropBlockLimit) return false;
+    if (path.find('\0') != std::string_view::npos) return false;
+    // Insert before the final NUL: name, its NUL, then the final NUL again.
+    block.insert(block.size() - 1, path);
+    block.insert(block.size() - 1, 1, '\0');
+    return true;
+}
+
+std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block) {
+    if (block.size() < kDropHeaderSize + 1) return std::nullopt;
+    std::uint32_t offset = GetU32(block, 0);
+    if (offset < kDropHeaderSize || offset >= block.size()) return std::nullopt;
+    // A 20-byte header carries the wide flag; only ANSI names are taken.
+    if (offset >= 20 && GetU32(block, 16) != 0) return std::nullopt;
+    std::vector<std::string> names;
+    std::size_t pos = offset;
+    for (;;) {
+        std::size_t end = block.find('\0', pos);
+        if (end == std::string_view::npos) return std::nullopt;  // unterminated
+        if (end == pos) return names;                             // the final NUL
+        names.emplace_back(block.substr(pos, end - pos));
+        pos = end + 1;
+        if (pos >= block.size()) return std::nullopt;  // no final NUL
+    }
+}

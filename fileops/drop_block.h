@@ -1,0 +1,22 @@
+// The ANSI file-drop block: a 16-byte header (offset of the names = 16, point 0,0, non-client
+// flag 1) followed by each path with its NUL and one final NUL. It is what a second instance
+// hands to the running window and what the program posts to other windows as dropped files.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr std::size_t kDropHeaderSize = 16;
+// A block never reaches 64 KiB: a path that would take it there is refused.
+inline constexpr std::size_t kDropBlockLimit = 65536;
+
+// An empty block: the header and the final NUL.
+std::string NewDropBlock();
+// Appends path before the final NUL; false (block unchanged) when it would reach the limit.
+bool AddDropFile(std::string& block, std::string_view path);
+// The names of a block received from outside, after checking its bounds and terminators;
+// nothing when the block is malformed or wide.
+std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block);
