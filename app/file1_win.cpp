@@ -1,0 +1,405 @@
+// The main window: creation from its design, construction order, message map and the
+// menu-shortcut rule.
+#include "app/file1_win.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "commands/shortcut_text.h"
+#include "platform/menu_render_win.h"
+
+namespace {
+
+constexpr int kFirstMenuCommand = 1000;
+
+// Design places of the controls, before the settings and the layout move them.
+struct DesignPlace {
+    int Left, Top, Width, Height;
+};
+constexpr DesignPlace kWindowDesign{234, 203, 546, 210};
+constexpr DesignPlace kTabDesign{0, 0, 409, 136};
+constexpr DesignPlace kDirDesign{0, 16, 147, 20};
+constexpr DesignPlace kMaskDesign{265, 16, 73, 20};
+constexpr DesignPlace kListDesign{0, 37, 210, 83};
+constexpr DesignPlace kHokanDesign{0, 16, 121, 113};
+constexpr int kToolButtonSize = 20;
+
+// Click handlers of the menu items that are built so far; the others are present and do
+// nothing yet.
+using Handler = void (TFrmFile::*)();
+const std::map<std::string, Handler>& MenuHandlers() {
+    static const std::map<std::string, Handler> handlers = {
+        {"mnQuit", &TFrmFile::mnQuitClick},
+        {"mnSetSave", &TFrmFile::mnSetSaveClick},
+        {"mnCloseTab", &TFrmFile::mnCloseTabClick},
+        {"KC1", &TFrmFile::mnCloseTabClick},
+    };
+    return handlers;
+}
+
+HWND CreateChild(HWND parent, DWORD exStyle, const char* cls, const char* text, DWORD style,
+                 const DesignPlace& p, int id = 0) {
+    HWND hwnd = ::CreateWindowExA(exStyle, cls, text, WS_CHILD | style, p.Left, p.Top, p.Width,
+                                  p.Height, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) throw std::runtime_error(std::string("ｺﾝﾄﾛｰﾙを作成できません: ") + cls);
+    return hwnd;
+}
+
+}  // namespace
+
+void RegisterMainWindowClass(HINSTANCE instance) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &TFrmFile::WndProcEntry;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    wc.hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainWindowClass;
+    if (!::RegisterClassExA(&wc)) throw std::runtime_error("ｳｨﾝﾄﾞｳｸﾗｽを登録できません");
+    registered = true;
+}
+
+TFrmFile::TFrmFile(HINSTANCE instance, std::vector<std::string> args, ModalUi& ui,
+                   std::string settingsPath)
+    : SettingsPath(std::move(settingsPath)), Ui(ui), instance_(instance), args_(std::move(args)) {
+    // 1. The window from its design: controls, menus, tab bar, list view.
+    RegisterMainWindowClass(instance_);
+    hwnd_ = ::CreateWindowExA(0, kMainWindowClass, kMainWindowCaption,
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kWindowDesign.Left,
+                              kWindowDesign.Top, kWindowDesign.Width, kWindowDesign.Height,
+                              nullptr, nullptr, instance_, this);
+    if (!hwnd_) throw std::runtime_error("ﾒｲﾝｳｨﾝﾄﾞｳを作成できません");
+    CreateControls();
+    CreateMenus();
+    // 2.-3. Slots are free and the shared lists empty from their construction.
+    TabSlots.FreeAll();
+    QuickMaskPending = false;
+    // 4. Tab hints come from the tab strip's tooltip (WM_NOTIFY below).
+    // 5.-6. SettingsPath was given; the matcher is a member.
+    // 7.
+    ReadDesktopPath();
+    // 8. The edit shortcuts as designed, before any settings change them.
+    SavedShortCuts = {MenuItem("mnDelete").ShortCut, MenuItem("mnDelete2").ShortCut,
+                      MenuItem("mnCopy").ShortCut, MenuItem("mnPaste").ShortCut,
+                      MenuItem("mnCut").ShortCut};
+    DefaultSortKind = 0;
+    DefaultReverse = false;
+    DragToNextArmed = RefreshPending = OpenDirPending = false;
+    // 9.
+    if (!LoadSettings()) {
+        Ui.Message(hwnd_, "tabora.iniがないか不正です", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        terminated_ = true;
+        return;
+    }
+    // 10.
+    ::SetWindowTextA(CmbMask, Settings.Value("Mask").c_str());
+    // 12. Files dropped from the shell; OLE for this thread.
+    ::DragAcceptFiles(hwnd_, TRUE);
+    oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
+    // 14.-15.
+    OpenStartupFolders();
+    // 16.-17.
+    ApplyFontAndColours();
+    SetDetailView(MenuItem("mnDetail").Checked);
+    SyncMenus();
+    FormResize();
+}
+
+TFrmFile::~TFrmFile() {
+    if (hwnd_) {
+        ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd_);
+    }
+    if (oleInitialized_) ::OleUninitialize();
+}
+
+void TFrmFile::CreateControls() {
+    const DWORD visible = WS_VISIBLE;
+    // The tab strip is the back of the client area; the other controls stand in front of it.
+    TabControl1 = CreateChild(hwnd_, 0, WC_TABCONTROLA, "",
+                              visible | WS_CLIPSIBLINGS | TCS_TOOLTIPS | TCS_FOCUSNEVER,
+                              kTabDesign);
+    TabCtrl_SetItemSize(TabControl1, 0, 14);
+    CmbDir = CreateChild(hwnd_, WS_EX_CLIENTEDGE, "EDIT", "", visible | ES_AUTOHSCROLL | WS_TABSTOP,
+                         kDirDesign);
+    struct ButtonDesign {
+        HWND* Handle;
+        const char* Glyph;
+        int Left;
+        const char* Hint;
+    };
+    const ButtonDesign buttons[] = {
+        {&spbtnBack, "←", 147, "戻る"},          {&spbtnNext, "→", 167, "進む"},
+        {&spbtnUpdir, "↑", 187, "上へ"},         {&spbtnDirCopy, "写", 207, "ﾌｫﾙﾀﾞｺﾋﾟｰ"},
+        {&spbtnDirPaste, "開", 227, "ﾌｫﾙﾀﾞﾍﾟｰｽﾄ"}, {&spbtnCut, "切", 337, "ｶｯﾄ"},
+        {&spbtnCopy, "複", 359, "ｺﾋﾟｰ"},          {&spbtnPaste, "貼", 379, "ﾍﾟｰｽﾄ"},
+    };
+    Tooltip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+    for (const ButtonDesign& b : buttons) {
+        *b.Handle = CreateChild(hwnd_, 0, "BUTTON", b.Glyph, visible | BS_PUSHBUTTON,
+                                {b.Left, 16, kToolButtonSize, kToolButtonSize});
+        TOOLINFOA ti{};
+        ti.cbSize = sizeof ti;
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        ti.hwnd = hwnd_;
+        ti.uId = reinterpret_cast<UINT_PTR>(*b.Handle);
+        ti.lpszText = const_cast<char*>(b.Hint);
+        ::SendMessageA(Tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    ::EnableWindow(spbtnBack, FALSE);
+    ::EnableWindow(spbtnNext, FALSE);
+    CmbMask = CreateChild(hwnd_, 0, "COMBOBOX", "",
+                          visible | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL,
+                          {kMaskDesign.Left, kMaskDesign.Top, kMaskDesign.Width, 200});
+    ::SetWindowTextA(CmbMask, "*.*");
+    ListView1 = CreateChild(hwnd_, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                            visible | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS | LVS_EDITLABELS |
+                                LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+                            kListDesign);
+    ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
+    const struct {
+        const char* Caption;
+        int Format;
+    } columns[] = {{"名前", LVCFMT_LEFT}, {"ｻｲｽﾞ", LVCFMT_RIGHT}, {"更新日時", LVCFMT_LEFT}};
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
+        col.fmt = columns[i].Format;
+        col.cx = 120;
+        col.pszText = const_cast<char*>(columns[i].Caption);
+        col.iSubItem = i;
+        ListView_InsertColumn(ListView1, i, &col);
+    }
+    StatusBar1 = CreateChild(hwnd_, 0, STATUSCLASSNAMEA, "", visible | SBARS_SIZEGRIP,
+                             {0, 0, 0, 15});
+    int parts[] = {-1};
+    ::SendMessageA(StatusBar1, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+    lstHokan = CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "",
+                           LBS_SORT | LBS_NOTIFY | WS_VSCROLL, kHokanDesign);
+    // The tab strip at the back of the z-order so it never paints over the others.
+    ::SetWindowPos(TabControl1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+
+    // The design font for everything; the list's own font comes from the settings.
+    LOGFONTA lf{};
+    lf.lfHeight = -12;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(lf.lfFaceName, "MS UI Gothic", LF_FACESIZE);
+    designFont_.reset(::CreateFontIndirectA(&lf));
+    for (HWND child = ::GetWindow(hwnd_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(designFont_.get()), FALSE);
+}
+
+void TFrmFile::CreateMenus() {
+    MainMenu1 = MainMenuDesign();
+    PopupMenu1 = FileListPopupDesign();
+    PopupMenu2 = TabPopupDesign();
+    int next = AssignCommands(MainMenu1, kFirstMenuCommand);
+    next = AssignCommands(PopupMenu1, next);
+    AssignCommands(PopupMenu2, next);
+    mainMenu_.reset(RenderMenu(MainMenu1, false));
+    popup1_.reset(RenderMenu(PopupMenu1, true));
+    popup2_.reset(RenderMenu(PopupMenu2, true));
+    ::SetMenu(hwnd_, mainMenu_.get());
+}
+
+void TFrmFile::SyncMenus() {
+    auto sync = [](HMENU menu, const TMenuItem& root, auto& self) -> void {
+        for (const TMenuItem& item : root.Items) {
+            SyncMenuItem(menu, item);
+            self(menu, item, self);
+        }
+    };
+    sync(mainMenu_.get(), MainMenu1, sync);
+    sync(popup1_.get(), PopupMenu1, sync);
+    sync(popup2_.get(), PopupMenu2, sync);
+    ::DrawMenuBar(hwnd_);
+}
+
+TMenuItem& TFrmFile::MenuItem(const std::string& name) {
+    for (TMenuItem* root : {&MainMenu1, &PopupMenu1, &PopupMenu2})
+        if (TMenuItem* item = FindItem(*root, name)) return *item;
+    throw std::logic_error("no menu item " + name);
+}
+
+void TFrmFile::ClickMenu(const std::string& name) {
+    auto it = MenuHandlers().find(name);
+    if (it != MenuHandlers().end()) (this->*(it->second))();
+}
+
+void TFrmFile::OnCommand(int id) {
+    for (TMenuItem* root : {&MainMenu1, &PopupMenu1, &PopupMenu2}) {
+        if (TMenuItem* item = FindCommand(*root, id)) {
+            if (item->Enabled) ClickMenu(item->Name);
+            return;
+        }
+    }
+}
+
+bool TFrmFile::IsOwnWindow(HWND hwnd) const {
+    return hwnd == hwnd_ || ::IsChild(hwnd_, hwnd);
+}
+
+bool TFrmFile::HandleShortCut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    if (!IsOwnWindow(msg.hwnd)) return false;
+    int key = static_cast<int>(msg.wParam) & 0xFF;
+    if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return false;
+    int code = ShortCut(key, ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_CONTROL) < 0,
+                        ::GetKeyState(VK_MENU) < 0);
+    const TMenuItem* item = FindShortCut(MainMenu1, code);
+    if (!item) item = FindShortCut(PopupMenu1, code);
+    if (!item || !item->Enabled || !item->Visible) return false;
+    ClickMenu(item->Name);
+    return true;
+}
+
+void TFrmFile::ReadDesktopPath() {
+    char value[MAX_PATH * 2] = {};
+    DWORD size = sizeof value - 1;
+    DWORD type = 0;
+    HKEY key = nullptr;
+    std::string desktop;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER,
+                        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                        0, KEY_READ, &key) == ERROR_SUCCESS) {
+        if (::RegQueryValueExA(key, "Desktop", nullptr, &type, reinterpret_cast<BYTE*>(value),
+                               &size) == ERROR_SUCCESS &&
+            (type == REG_SZ || type == REG_EXPAND_SZ))
+            desktop.assign(value, strnlen(value, size));
+        ::RegCloseKey(key);
+    }
+    DesktopPath = desktop + "\\";
+}
+
+void TFrmFile::OpenStartupFolders() {
+    StartupOpening = true;
+    for (const std::string& arg : args_)
+        if (arg != "-n") NewTab(arg);
+    StartupOpening = false;
+    if (TabSlots.UsedCount() == 0) {
+        char cwd[MAX_PATH * 4] = {};
+        DWORD n = ::GetCurrentDirectoryA(sizeof cwd, cwd);
+        NewTab(std::string(cwd, n < sizeof cwd ? n : 0));
+    }
+}
+
+void TFrmFile::SetDetailView(bool on) {
+    DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(ListView1, GWL_STYLE));
+    style = (style & ~LVS_TYPEMASK) | (on ? LVS_REPORT : LVS_LIST);
+    ::SetWindowLongPtrA(ListView1, GWL_STYLE, style);
+}
+
+void TFrmFile::mnQuitClick() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+
+LRESULT CALLBACK TFrmFile::WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<TFrmFile*>(cs->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TFrmFile*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    // Nothing throws across the window procedure: an error that escapes a handler is shown in
+    // the standard error box and the program goes on.
+    try {
+        return self->HandleMessage(msg, wParam, lParam);
+    } catch (const std::exception& e) {
+        ShowErrorReport(self->Ui, hwnd, e.what());
+    } catch (...) {
+        ShowErrorReport(self->Ui, hwnd, "不明なｴﾗｰ");
+    }
+    return 0;
+}
+
+LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_COMMAND:
+            if (lParam == 0 && HIWORD(wParam) == 0) {  // a menu item
+                OnCommand(LOWORD(wParam));
+                return 0;
+            }
+            break;
+        case WM_SIZE:
+            if (ListView1) FormResize();
+            return 0;
+        case WM_CLOSE:
+            FormClose();
+            ::DestroyWindow(hwnd_);
+            return 0;
+        case WM_DESTROY:
+            hwnd_ = nullptr;
+            ::PostQuitMessage(0);
+            return 0;
+        case WM_COPYDATA:
+            return WMCopyData(reinterpret_cast<HWND>(wParam),
+                              *reinterpret_cast<const COPYDATASTRUCT*>(lParam))
+                       ? TRUE
+                       : FALSE;
+        case kProcessHandOver:
+            ProcessPendingHandOver();
+            return 0;
+        case WM_DROPFILES:
+            WMDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_NOTIFY:
+            return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX: {
+            HWND control = reinterpret_cast<HWND>(lParam);
+            if (backBrush_ && (control == CmbDir || control == lstHokan ||
+                               ::GetParent(control) == CmbMask || control == CmbMask)) {
+                HDC dc = reinterpret_cast<HDC>(wParam);
+                ::SetBkColor(dc, backColour_);
+                ::SetTextColor(dc, fontColour_);
+                return reinterpret_cast<LRESULT>(backBrush_.get());
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
+    // The tab strip's tooltip shows the tab's full folder.
+    if (nm.code == TTN_GETDISPINFOA && nm.hwndFrom == TabCtrl_GetToolTips(TabControl1)) {
+        auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(nm));
+        int tab = static_cast<int>(nm.idFrom);
+        tooltipText_.clear();
+        if (tab >= 0 && tab < TabCtrl_GetItemCount(TabControl1))
+            tooltipText_ = TabSlots[TabToSlot[tab]].Folder;
+        info.lpszText = tooltipText_.data();
+        return 0;
+    }
+    return 0;
+}
+
+int RunMessageLoop(TFrmFile& form) {
+    MSG msg{};
+    for (;;) {
+        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) break;
+        if (got == -1) continue;  // a failed fetch (an oversized message) ends nothing
+        try {
+            if (form.HandleShortCut(msg)) continue;
+        } catch (const std::exception& e) {
+            ShowErrorReport(form.Ui, form.Handle(), e.what());
+            continue;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,159 @@
+// TFrmFile: the main window. It owns the settings store, the tab slots, the listing result,
+// every control and the menus; its handlers live in the folders of their subsystems.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/settings_keys.h"
+#include "app/settings_store.h"
+#include "app/tab_slots.h"
+#include "commands/menu_model.h"
+#include "listing/wild_match.h"
+#include "platform/collator_win.h"
+#include "platform/modal_ui_win.h"
+#include "platform/unique_handle_win.h"
+
+inline constexpr const char* kMainWindowClass = "TFrmFile";
+inline constexpr const char* kMainWindowCaption = "tabora";
+// WM_COPYDATA tag of a command line handed over by a second instance.
+inline constexpr ULONG_PTR kHandOverCopyData = 0x54414230;  // 'TAB0'
+// Posted to itself to open a handed-over command line once the sender has returned.
+inline constexpr UINT kProcessHandOver = WM_APP + 1;
+
+class TFrmFile {
+public:
+    // Builds the window in the designed order. When the settings cannot be loaded, the
+    // message has been shown and Terminated() is true; nothing else was done.
+    TFrmFile(HINSTANCE instance, std::vector<std::string> args, ModalUi& ui,
+             std::string settingsPath);
+    ~TFrmFile();
+    TFrmFile(const TFrmFile&) = delete;
+    TFrmFile& operator=(const TFrmFile&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    bool Terminated() const { return terminated_; }
+
+    // The key goes to the first menu item in menu order whose shortcut it is. True when an
+    // item took it (the key must then not be dispatched).
+    bool HandleShortCut(const MSG& msg);
+    // Runs the click handler of a menu item by designer name (also used by tests).
+    void ClickMenu(const std::string& name);
+    TMenuItem& MenuItem(const std::string& name);
+    // Copies checks and enabled states of the menu model into the shown menus.
+    void SyncMenus();
+
+    // ---- settings (app/settings_win.cpp)
+    bool LoadSettings();
+    bool SaveSettings();  // false when the file could not be written (already reported)
+    void mnSetSaveClick();
+    void FormClose();
+    void mnQuitClick();
+
+    // ---- layout, font and colours (listing/)
+    void FormResize();
+    void ApplyFontAndColours();
+    // The list font's size in points, as the settings file keeps it.
+    int FontPointSize() const;
+
+    // ---- navigation (navigation/)
+    bool OpenFolder(const std::string& path, bool addToHistory);
+    void NewTab(const std::string& folder);
+    void OpenFromMenu(const std::string& folder);
+    void mnCloseTabClick();
+    int CurrentSlot() const;
+    std::string CurrentFolder() const;
+    void UpdateSortMenu();
+    void UpdateHistoryButtons();
+    void SelectTab(int index);
+
+    // ---- files dropped in (fileops/)
+    void DropFiles(const std::vector<std::string>& names);
+    bool WMCopyData(HWND sender, const COPYDATASTRUCT& data);
+    void WMDropFiles(HDROP drop);
+
+    // ---- state (names as the program's design uses them)
+    WinCollator Collator;
+    TSettings Settings{Collator};
+    std::string SettingsPath;
+    TTabSlots TabSlots;
+    TTabToSlot TabToSlot{};
+    std::vector<std::string> FieldList;
+    std::vector<std::string> CurrentListing;
+    std::vector<std::string> PasteList;
+    std::int32_t PageStart = 0;
+    std::int32_t PageEnd = 0;
+    TWildMatch WildMatch;
+    std::string DesktopPath;
+    std::array<int, 5> SavedShortCuts{};  // mnDelete, mnDelete2, mnCopy, mnPaste, mnCut
+    bool QuickMaskPending = false;
+    bool DragToNextArmed = false;
+    bool RefreshPending = false;
+    bool OpenDirPending = false;
+    std::string OpenDirPath;
+    std::int8_t DefaultSortKind = 0;
+    bool DefaultReverse = false;
+    bool StartupOpening = false;
+    std::int32_t MaxFilesValue = kDefaultMaxFiles;
+    std::vector<std::string> ClipFiles;
+
+    TMenuItem MainMenu1;
+    TMenuItem PopupMenu1;
+    TMenuItem PopupMenu2;
+
+    // Controls (children of the main window).
+    HWND TabControl1 = nullptr;
+    HWND CmbDir = nullptr;
+    HWND spbtnBack = nullptr, spbtnNext = nullptr, spbtnUpdir = nullptr;
+    HWND spbtnDirCopy = nullptr, spbtnDirPaste = nullptr;
+    HWND CmbMask = nullptr;
+    HWND spbtnCut = nullptr, spbtnCopy = nullptr, spbtnPaste = nullptr;
+    HWND ListView1 = nullptr;
+    HWND StatusBar1 = nullptr;
+    HWND lstHokan = nullptr;
+    HWND Tooltip = nullptr;
+
+    ModalUi& Ui;
+
+    static LRESULT CALLBACK WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleNotify(const NMHDR& nm);
+    void ProcessPendingHandOver();
+    void CreateControls();
+    void CreateMenus();
+    void OnCommand(int id);
+    void ReadDesktopPath();
+    void OpenStartupFolders();
+    bool IsOwnWindow(HWND hwnd) const;
+    void SetDetailView(bool on);
+
+    HINSTANCE instance_;
+    std::vector<std::string> args_;
+    HWND hwnd_ = nullptr;
+    bool terminated_ = false;
+    UniqueMenu mainMenu_;
+    UniqueMenu popup1_, popup2_;
+    UniqueFont designFont_;
+    UniqueFont listFont_;
+    bool oleInitialized_ = false;
+    std::string tooltipText_;
+    // Command lines handed over by other instances, opened after their sender returned.
+    std::vector<std::vector<std::string>> pendingHandOvers_;
+    UniqueBrush backBrush_;
+    COLORREF backColour_ = RGB(255, 255, 255);
+    COLORREF fontColour_ = RGB(0, 0, 0);
+    LOGFONTA listLogFont_{};
+};
+
+// Registers the window class once per process.
+void RegisterMainWindowClass(HINSTANCE instance);
+
+// The message loop: menu shortcuts first, then the usual dispatch. Returns the exit code.
+int RunMessageLoop(TFrmFile& form);

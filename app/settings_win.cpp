@@ -1,0 +1,103 @@
+// Loading the settings into the window at start-up and writing them back.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/file1_win.h"
+#include "app/settings_file_win.h"
+
+bool TFrmFile::LoadSettings() {
+    std::optional<std::string> bytes = ReadFileBytes(SettingsPath);
+    if (!bytes) return false;
+    Settings.LoadFromBytes(*bytes);
+    std::optional<StartSettings> s = ReadStartSettings(Settings);
+    if (!s) return false;
+    ::MoveWindow(hwnd_, s->Left, s->Top, s->Width, s->Height, FALSE);
+    DefaultSortKind = s->SortKind;
+    ::SetWindowTextA(CmbMask, s->Mask.c_str());
+    RECT dir{};
+    ::GetWindowRect(CmbDir, &dir);
+    ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&dir), 2);
+    ::MoveWindow(CmbDir, dir.left, dir.top, s->DirWidth, dir.bottom - dir.top, FALSE);
+    if (s->Detail) {
+        MenuItem("mnDetail").Checked = true;
+        SetDetailView(true);
+    }
+    MenuItem("mnHiddenFile").Checked = s->HiddenFile;
+    MaxFilesValue = s->MaxFilesValue;
+    MenuItem("mnHyojisu").Checked = s->Hyojisu;
+    return true;
+}
+
+namespace {
+// The bounds the window returns to when restored, so that saving while minimized or
+// maximized does not write -32000 or the maximized size.
+RECT RestoredBounds(HWND hwnd) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    RECT r{};
+    if (!::IsIconic(hwnd) && !::IsZoomed(hwnd)) {
+        ::GetWindowRect(hwnd, &r);
+        return r;
+    }
+    ::GetWindowPlacement(hwnd, &wp);
+    r = wp.rcNormalPosition;
+    // rcNormalPosition is in work-area coordinates; move it to screen coordinates.
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (::GetMonitorInfoA(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &mi))
+        ::OffsetRect(&r, mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top);
+    return r;
+}
+
+std::string WindowText(HWND hwnd) {
+    int n = ::GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(n) + 1, '\0');
+    n = ::GetWindowTextA(hwnd, text.data(), n + 1);
+    text.resize(static_cast<std::size_t>(n));
+    return text;
+}
+}  // namespace
+
+bool TFrmFile::SaveSettings() {
+    SavedState state;
+    RECT r = RestoredBounds(hwnd_);
+    state.Width = r.right - r.left;
+    state.Height = r.bottom - r.top;
+    state.Left = r.left;
+    state.Top = r.top;
+    state.Font.Charset = listLogFont_.lfCharSet;
+    state.Font.Color = static_cast<std::int32_t>(fontColour_);
+    state.Font.Height = listLogFont_.lfHeight;
+    state.Font.Name = listLogFont_.lfFaceName;
+    state.Font.Size = FontPointSize();
+    state.Mask = WindowText(CmbMask);
+    RECT dir{};
+    ::GetWindowRect(CmbDir, &dir);
+    state.DirWidth = dir.right - dir.left;
+    state.SortKind = DefaultSortKind;
+    state.Detail = MenuItem("mnDetail").Checked;
+    state.HiddenFile = MenuItem("mnHiddenFile").Checked;
+    state.Hyojisu = MenuItem("mnHyojisu").Checked;
+    StoreSavedState(Settings, state);
+    unsigned long error = WriteFileAtomically(SettingsPath, Settings.SaveToBytes());
+    if (error == 0) return true;
+    Ui.Message(hwnd_, SettingsPath + " を保存できません。\r\n" + SystemErrorText(error), "ｴﾗｰ",
+               MB_OK | MB_ICONERROR);
+    return false;
+}
+
+void TFrmFile::mnSetSaveClick() {
+    // A failed write has been reported; do not claim it was saved.
+    if (SaveSettings()) Ui.Message(hwnd_, "iniを保存した", "save", MB_OK);
+}
+
+void TFrmFile::FormClose() {
+    DragToNextArmed = false;
+    SaveSettings();
+    if (oleInitialized_) {
+        ::OleUninitialize();
+        oleInitialized_ = false;
+    }
+}

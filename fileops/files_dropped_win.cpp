@@ -1,0 +1,64 @@
+// Files dropped on the window: from the shell (WM_DROPFILES) and from a second instance of the
+// program, which hands its command line over as a drop block inside WM_COPYDATA.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/file1_win.h"
+#include "app/sjis.h"
+#include "fileops/drop_block.h"
+
+bool TFrmFile::WMCopyData(HWND /*sender*/, const COPYDATASTRUCT& data) {
+    if (data.dwData != kHandOverCopyData || !data.lpData) return false;
+    std::optional<std::vector<std::string>> names = ParseDropBlock(
+        std::string_view(static_cast<const char*>(data.lpData), data.cbData));
+    if (!names) return false;
+    // The sender waits for this message to return: open the folders afterwards, so that a
+    // message box here never holds up the other process.
+    pendingHandOvers_.push_back(std::move(*names));
+    ::PostMessageA(hwnd_, kProcessHandOver, 0, 0);
+    return true;
+}
+
+void TFrmFile::ProcessPendingHandOver() {
+    std::vector<std::vector<std::string>> pending;
+    pending.swap(pendingHandOvers_);
+    for (const auto& names : pending) DropFiles(names);
+}
+
+void TFrmFile::WMDropFiles(HDROP drop) {
+    if (DragToNextArmed) {
+        ::DragFinish(drop);
+        return;
+    }
+    std::vector<std::string> names;
+    UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        // Ask for the length first: a long path is never cut short.
+        UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
+        std::string name(length + 1, '\0');
+        length = ::DragQueryFileA(drop, i, name.data(), length + 1);
+        name.resize(length);
+        names.push_back(std::move(name));
+    }
+    ::DragFinish(drop);
+    DropFiles(names);
+}
+
+void TFrmFile::DropFiles(const std::vector<std::string>& names) {
+    if (DragToNextArmed) return;
+    ClipFiles.clear();
+    for (const std::string& name : names) {
+        DWORD attributes = ::GetFileAttributesA(name.c_str());
+        bool folder = attributes != INVALID_FILE_ATTRIBUTES &&
+                      (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        if (folder || name.size() < 4)
+            OpenFromMenu(name);
+        else
+            ClipFiles.push_back("1" + name);
+    }
+    if (ClipFiles.empty()) return;
+    std::string status = "ｺﾋﾟｰ " + std::to_string(ClipFiles.size()) + "個";
+    ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
+}

@@ -1,0 +1,46 @@
+#include "navigation/path_text.h"
+
+#include "app/sjis.h"
+
+namespace {
+std::string_view DropTrailingBackslashes(std::string_view path) {
+    while (sjis::EndsWithBackslash(path)) path.remove_suffix(1);
+    return path;
+}
+}  // namespace
+
+bool IsServerPath(std::string_view path) {
+    if (path.size() < 2 || path[0] != '\\' || path[1] != '\\') return false;
+    // No backslash from the third byte up to the one before the last.
+    std::size_t found = sjis::Find(path, '\\', 2);
+    return found == sjis::npos || found + 1 >= path.size();
+}
+
+std::string ParentPath(std::string_view path) {
+    std::string_view trimmed = DropTrailingBackslashes(path);
+    // The last backslash between the second byte and the one before the last. Walking by
+    // characters keeps a trailing half-width katakana (a single byte above 0x80) in place.
+    std::size_t found = sjis::npos;
+    for (std::size_t i = 0; i + 1 < trimmed.size(); i += sjis::CharLength(trimmed, i)) {
+        if (i >= 1 && trimmed[i] == '\\' && sjis::CharLength(trimmed, i) == 1) found = i;
+    }
+    if (found == sjis::npos) return std::string(path);
+    std::size_t keep = (trimmed[found - 1] == ':') ? found + 1 : found;
+    if (keep <= 1) return std::string(path);
+    return std::string(trimmed.substr(0, keep));
+}
+
+std::string TabCaption(std::string_view path) {
+    std::string_view trimmed = DropTrailingBackslashes(path);
+    std::size_t last = sjis::FindLast(trimmed, '\\');
+    if (last != sjis::npos) return std::string(trimmed.substr(last + 1));
+    std::string caption(trimmed);
+    if (trimmed.size() < path.size()) caption += '\\';
+    return caption;
+}
+
+bool IsAbsolutePath(std::string_view path) {
+    if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') return true;
+    return path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}

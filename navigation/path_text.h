@@ -1,0 +1,22 @@
+// Folder texts: server paths, the parent of a folder and the caption of its tab. They work on
+// the text alone; a 0x5C byte that is the second byte of a Shift-JIS character is never a
+// backslash.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// '\\', '\\server' and '\\server\' are server paths (their share list); '\\server\share' is
+// an ordinary folder.
+bool IsServerPath(std::string_view path);
+
+// The folder above path ('C:\Windows' -> 'C:\', '\\server\share' -> '\\server'); path itself
+// when it has no parent ('C:', '\\server', the drive list).
+std::string ParentPath(std::string_view path);
+
+// The last name of a folder ('C:\Windows\System' -> 'System'); a drive root keeps its one
+// backslash ('C:\').
+std::string TabCaption(std::string_view path);
+
+// True for "X:\..." and "\\..." texts; anything else is relative to the current folder.
+bool IsAbsolutePath(std::string_view path);

@@ -1,0 +1,9 @@
+// The user locale's case-insensitive comparison, as settings lookup and sorting use it.
+#pragma once
+
+#include "app/collator.h"
+
+class WinCollator final : public Collator {
+public:
+    int Compare(std::string_view a, std::string_view b) const override;
+};

@@ -1,0 +1,62 @@
+#include "platform/menu_render_win.h"
+
+#include "commands/shortcut_text.h"
+
+std::string MenuItemText(const TMenuItem& item) {
+    std::string text = item.Caption;
+    int key = item.ShortCut & 0xFF;
+    std::string shortcut = ShortCutToText(item.ShortCut);
+    if (shortcut.empty() && key != 0) {
+        // A key without a name of our own: ask the system for its name.
+        char name[64] = {};
+        LONG scan = static_cast<LONG>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+        if (::GetKeyNameTextA(scan, name, sizeof name) > 0) {
+            if (item.ShortCut & kShiftFlag) shortcut += "Shift+";
+            if (item.ShortCut & kCtrlFlag) shortcut += "Ctrl+";
+            if (item.ShortCut & kAltFlag) shortcut += "Alt+";
+            shortcut += name;
+        }
+    }
+    if (!shortcut.empty()) text += "\t" + shortcut;
+    return text;
+}
+
+namespace {
+void AppendItems(HMENU menu, const TMenuItem& parent) {
+    for (const TMenuItem& item : parent.Items) {
+        if (!item.Visible) continue;
+        if (item.IsSeparator()) {
+            ::AppendMenuA(menu, MF_SEPARATOR, item.Command, nullptr);
+            continue;
+        }
+        std::string text = MenuItemText(item);
+        MENUITEMINFOA mii{};
+        mii.cbSize = sizeof mii;
+        mii.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+        mii.fType = item.RadioItem ? MFT_RADIOCHECK : MFT_STRING;
+        mii.wID = item.Command;
+        mii.dwTypeData = text.data();
+        mii.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? MFS_ENABLED : MFS_DISABLED);
+        if (!item.Items.empty()) {
+            mii.fMask |= MIIM_SUBMENU;
+            mii.hSubMenu = ::CreatePopupMenu();
+            AppendItems(mii.hSubMenu, item);
+        }
+        ::InsertMenuItemA(menu, ::GetMenuItemCount(menu), TRUE, &mii);
+    }
+}
+}  // namespace
+
+HMENU RenderMenu(const TMenuItem& root, bool popup) {
+    HMENU menu = popup ? ::CreatePopupMenu() : ::CreateMenu();
+    AppendItems(menu, root);
+    return menu;
+}
+
+void SyncMenuItem(HMENU menu, const TMenuItem& item) {
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_STATE;
+    mii.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? MFS_ENABLED : MFS_DISABLED);
+    ::SetMenuItemInfoA(menu, item.Command, FALSE, &mii);
+}

@@ -1,0 +1,14 @@
+// Turning the menu model into Win32 menus and keeping checks and enabled states in step.
+#pragma once
+
+#include <windows.h>
+
+#include "commands/menu_model.h"
+
+// A menu bar (popup = false) or a popup menu with every item of root, with shortcut texts
+// after a tab. Items carry their Command as id.
+HMENU RenderMenu(const TMenuItem& root, bool popup);
+// Copies Checked/Enabled of item (and its radio bullet) into the rendered menu.
+void SyncMenuItem(HMENU menu, const TMenuItem& item);
+// The text shown for an item: caption, then a tab and the shortcut.
+std::string MenuItemText(const TMenuItem& item);

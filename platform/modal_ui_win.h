@@ -1,0 +1,24 @@
+// Every modal question and message of the main window goes through this interface, so that
+// in-process tests can answer it; the real one shows the system's message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class ModalUi {
+public:
+    virtual ~ModalUi() = default;
+    // MessageBoxA semantics: flags are MB_*, the result IDOK, IDCANCEL ...
+    virtual int Message(HWND owner, const std::string& text, const std::string& caption,
+                        UINT flags) = 0;
+};
+
+class SystemModalUi final : public ModalUi {
+public:
+    int Message(HWND owner, const std::string& text, const std::string& caption,
+                UINT flags) override;
+};
+
+// The application's standard error report: the error text under the caption "tabora".
+void ShowErrorReport(ModalUi& ui, HWND owner, const std::string& text);
