@@ -1,0 +1,106 @@
+// Command lines handed over by a second instance, and files dropped from the shell.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include "app/file1_win.h"
+#include "app/handover_win.h"
+#include "fileops/drop_block.h"
+#include "win_test_support.h"
+
+namespace {
+
+class HandOver : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.Write("tabora.ini", ValidSettings());
+        form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr),
+                                          std::vector<std::string>{dir.Make("first")}, ui,
+                                          dir.Path() + "tabora.ini");
+        PumpMessages();
+    }
+    LRESULT SendBlock(const std::string& block, ULONG_PTR tag = kHandOverCopyData) {
+        COPYDATASTRUCT data{};
+        data.dwData = tag;
+        data.cbData = static_cast<DWORD>(block.size());
+        data.lpData = const_cast<char*>(block.data());
+        LRESULT r = ::SendMessageA(form->Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+        PumpMessages();
+        return r;
+    }
+
+    ScratchFolder dir;
+    RecordingUi ui;
+    std::unique_ptr<TFrmFile> form;
+};
+
+TEST_F(HandOver, FoldersArriveInOrderAsNewTabs) {
+    std::string block = NewDropBlock();
+    ASSERT_TRUE(AddDropFile(block, dir.Make("ソース")));
+    ASSERT_TRUE(AddDropFile(block, dir.Make("b")));
+    ASSERT_TRUE(AddDropFile(block, dir.Make("能力")));
+    EXPECT_EQ(SendBlock(block), TRUE);
+    EXPECT_EQ(TabCaptions(form->TabControl1),
+              (std::vector<std::string>{"first", "ソース", "b", "能力"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(form->TabControl1), 3);
+    EXPECT_TRUE(ui.Shown.empty());
+}
+
+TEST_F(HandOver, MalformedBlocksAreRefusedAndChangeNothing) {
+    std::string good = NewDropBlock();
+    ASSERT_TRUE(AddDropFile(good, dir.Make("x")));
+    std::string badOffset = good;
+    badOffset[0] = 0x7F;
+    std::string unterminated = good.substr(0, good.size() - 2);
+    std::string noFinalNul = good.substr(0, good.size() - 1);
+    for (const std::string& bad : {badOffset, unterminated, noFinalNul, std::string("abc")})
+        EXPECT_EQ(SendBlock(bad), FALSE);
+    EXPECT_EQ(SendBlock(good, 0x1234), FALSE);  // someone else's data
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"first"});
+}
+
+TEST_F(HandOver, SecondStartFindsTheRunningWindow) {
+    std::string folder = dir.Make("handed");
+    EXPECT_FALSE(PassToRunningInstance({"-n", folder}));  // "-n": a window of its own
+    EXPECT_TRUE(PassToRunningInstance({}));               // only brings the window forward
+    PumpMessages();
+    EXPECT_EQ(TabCaptions(form->TabControl1).size(), 1u);
+    dir.Write("file.txt", "x");
+    EXPECT_TRUE(PassToRunningInstance({folder, dir.Path() + "file.txt"}));
+    PumpMessages();
+    // Folders open as tabs; files are gathered to be copied into the current folder.
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"first", "handed"}));
+    EXPECT_EQ(form->ClipFiles, std::vector<std::string>{"1" + dir.Path() + "file.txt"});
+    EXPECT_TRUE(ui.Shown.empty());
+}
+
+TEST_F(HandOver, HandingOverRelativeFolderSendsItsFullPath) {
+    dir.Make("rel");
+    ::SetCurrentDirectoryA(dir.Path().c_str());
+    EXPECT_TRUE(PassToRunningInstance({"rel"}));
+    // The window's own current folder has moved on meanwhile.
+    ::SetCurrentDirectoryA("C:\\");
+    PumpMessages();
+    int slot = form->CurrentSlot();
+    EXPECT_EQ(form->TabSlots[slot].Folder, dir.Path() + "rel");
+}
+
+TEST_F(HandOver, ShellDropOpensFoldersAndCountsFiles) {
+    std::string folder = dir.Make("dropped");
+    dir.Write("a.txt", "a");
+    std::string names = folder + '\0' + dir.Path() + "a.txt" + '\0' + '\0';
+    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    ::GlobalUnlock(memory);
+    ::SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"first", "dropped"}));
+    char status[128] = {};
+    ::SendMessageA(form->StatusBar1, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ(status, "ｺﾋﾟｰ 1個");
+}
+
+}  // namespace

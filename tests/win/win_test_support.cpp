@@ -1,0 +1,94 @@
+#include "win_test_support.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <atomic>
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> counter{0};
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    path_ = std::string(temp) + "tabora_win_" + std::to_string(::GetCurrentProcessId()) + "_" +
+            std::to_string(counter++) + "\\";
+    ::CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+    // Leave the folder first: a process cannot remove its own current directory.
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    ::SetCurrentDirectoryA(temp);
+    std::string from = path_.substr(0, path_.size() - 1);
+    from.push_back('\0');
+    from.push_back('\0');
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    ::SHFileOperationA(&op);
+}
+
+std::string ScratchFolder::Make(const std::string& name) {
+    std::string full = path_ + name;
+    ::CreateDirectoryA(full.c_str(), nullptr);
+    return full;
+}
+
+void ScratchFolder::Write(const std::string& name, const std::string& bytes) {
+    std::string full = path_ + name;
+    ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = ::CreateFileA(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD put = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+    ::CloseHandle(file);
+}
+
+std::string ScratchFolder::Read(const std::string& name) const {
+    std::string full = path_ + name;
+    HANDLE file = ::CreateFileA(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes(::GetFileSize(file, nullptr), '\0');
+    DWORD got = 0;
+    ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    ::CloseHandle(file);
+    bytes.resize(got);
+    return bytes;
+}
+
+std::string ValidSettings() {
+    return "Width=640\r\nHeight=400\r\nLeft=30\r\nTop=20\r\nSort=1\r\nMask=*.txt;*.doc\r\n"
+           "DirWidth=222\r\nFCharset=128\r\nFColor=255\r\nFHeight=-12\r\nFName=MS UI Gothic\r\n"
+           "FSize=9\r\nBGColor=16777215\r\n";
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+std::vector<std::string> TabCaptions(HWND tabControl) {
+    std::vector<std::string> captions;
+    int count = TabCtrl_GetItemCount(tabControl);
+    for (int i = 0; i < count; ++i) {
+        char text[512] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        TabCtrl_GetItem(tabControl, i, &item);
+        captions.emplace_back(text);
+    }
+    return captions;
+}
+
+std::string WindowText(HWND hwnd) {
+    char text[1024] = {};
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}

@@ -1,0 +1,50 @@
+// In-process helpers: a scratch folder with a settings file, a recording stand-in for message
+// boxes, and a message pump.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/modal_ui_win.h"
+
+struct ShownMessage {
+    std::string Text;
+    std::string Caption;
+};
+
+class RecordingUi final : public ModalUi {
+public:
+    int Message(HWND, const std::string& text, const std::string& caption, UINT) override {
+        Shown.push_back({text, caption});
+        return IDOK;
+    }
+    std::vector<ShownMessage> Shown;
+};
+
+// A fresh folder under the temp folder, removed with everything in it at the end.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    const std::string& Path() const { return path_; }  // with a trailing backslash
+    std::string Make(const std::string& name);          // a subfolder; its full path
+    void Write(const std::string& name, const std::string& bytes);
+    std::string Read(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// The settings every test starts from: valid window keys, font and colour.
+std::string ValidSettings();
+
+// Handles queued messages (posted work, hand-overs) without blocking.
+void PumpMessages();
+
+// Tab captions of a tab control, left to right.
+std::vector<std::string> TabCaptions(HWND tabControl);
+
+std::string WindowText(HWND hwnd);
