@@ -71,6 +71,16 @@ void RegisterMainWindowClass(HINSTANCE instance) {
 TFrmFile::TFrmFile(HINSTANCE instance, std::vector<std::string> args, ModalUi& ui,
                    std::string settingsPath)
     : SettingsPath(std::move(settingsPath)), Ui(ui), instance_(instance), args_(std::move(args)) {
+    try {
+        Construct();
+    } catch (...) {
+        // A failed construction leaves no window behind that points at this object.
+        Destroy();
+        throw;
+    }
+}
+
+void TFrmFile::Construct() {
     // 1. The window from its design: controls, menus, tab bar, list view.
     RegisterMainWindowClass(instance_);
     hwnd_ = ::CreateWindowExA(0, kMainWindowClass, kMainWindowCaption,
@@ -114,12 +124,18 @@ TFrmFile::TFrmFile(HINSTANCE instance, std::vector<std::string> args, ModalUi& u
     FormResize();
 }
 
-TFrmFile::~TFrmFile() {
+TFrmFile::~TFrmFile() { Destroy(); }
+
+void TFrmFile::Destroy() {
     if (hwnd_) {
         ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         ::DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
     }
-    if (oleInitialized_) ::OleUninitialize();
+    if (oleInitialized_) {
+        ::OleUninitialize();
+        oleInitialized_ = false;
+    }
 }
 
 void TFrmFile::CreateControls() {

@@ -123,6 +123,8 @@ public:
     static LRESULT CALLBACK WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
+    void Construct();
+    void Destroy();
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleNotify(const NMHDR& nm);
     void ProcessPendingHandOver();
