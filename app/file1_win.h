@@ -67,6 +67,10 @@ public:
     void OpenFromMenu(const std::string& folder);
     void mnCloseTabClick();
     int CurrentSlot() const;
+    void SaveScroll();
+    void ResetScroll();
+    // The index into CurrentListing of list item i.
+    std::int32_t ItemToEntry(std::int32_t item) const;
     std::string CurrentFolder() const;
     void UpdateSortMenu();
     void UpdateHistoryButtons();
