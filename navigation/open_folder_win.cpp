@@ -45,8 +45,7 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     }
     bool firstOfNewTab = slot.History.empty() && slot.HistoryPos == 0;
     if (!firstOfNewTab && path == slot.Folder) return true;  // re-read comes with the listing
-    slot.TopIndex = 0;
-    slot.FocusIndex = 0;
+    ResetScroll();
     slot.Page = 0;
     ::SetWindowTextA(CmbDir, path.c_str());
     slot.Folder = path;
