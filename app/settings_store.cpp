@@ -4,8 +4,8 @@
 
 void TSettings::LoadFromBytes(std::string_view bytes) {
     lines_.clear();
-    std::size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
+    // A NUL byte stays an ordinary byte of its line: ending the text there would drop every
+    // setting behind it at the next save.
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {

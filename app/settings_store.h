@@ -15,7 +15,7 @@ public:
     explicit TSettings(const Collator& collator) : collator_(&collator) {}
 
     // Replaces the store with the lines of a file's bytes. CR, LF and CR LF each end a line
-    // (LF CR is two line ends); a NUL byte ends the text.
+    // (LF CR is two line ends); NUL bytes are kept like any other byte.
     void LoadFromBytes(std::string_view bytes);
     // The file's bytes: every line followed by CR LF.
     std::string SaveToBytes() const;
