@@ -162,7 +162,7 @@ TEST_F(MainWindow, ShortcutKeysReachTheirMenuItems) {
 TEST_F(MainWindow, CtrlQClosesAndSavesKeysInPlaceKeepingEveryOtherLine) {
     const std::string odd = "no equals sign\r\n\r\nWidth=999\r\n" + std::string(700, 'x') +
                             "\r\n\x81\x7f\xfd\xff broken=\x81\r\nGo1=ﾃﾞｽｸ,C:\\\r\n" +
-                            std::string("nul\0inside=1\r\n", 15);
+                            std::string("nul\0inside=1\r\n", 14);
     dir.Write("tabora.ini", "Width=640\rHeight=400\nLeft=30\n\rTop=20\r\n" + odd +
                                 "Sort=0\r\nDirWidth=200\r\nFCharset=128\r\nFColor=0\r\n"
                                 "FHeight=-12\r\nFName=MS UI Gothic\r\nFSize=9\r\nBGColor=0\r\n");
