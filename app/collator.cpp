@@ -8,3 +8,5 @@ int PlainCollator::Compare(std::string_view a, std::string_view b) const {
     int r = ua.compare(ub);
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
+
+std::string PlainCollator::SortKey(std::string_view text) const { return sjis::AnsiUpper(text); }

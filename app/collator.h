@@ -3,6 +3,7 @@
 // case-insensitive byte order so that the core can be tested without the platform.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 class Collator {
@@ -11,10 +12,13 @@ public:
     // <0, 0, >0 like strcmp.
     virtual int Compare(std::string_view a, std::string_view b) const = 0;
     bool Equal(std::string_view a, std::string_view b) const { return Compare(a, b) == 0; }
+    // A byte string whose plain order is the order of Compare, for sorting many texts.
+    virtual std::string SortKey(std::string_view text) const = 0;
 };
 
 // Single-byte letters compared without case, everything else byte by byte.
 class PlainCollator final : public Collator {
 public:
     int Compare(std::string_view a, std::string_view b) const override;
+    std::string SortKey(std::string_view text) const override;
 };

@@ -11,3 +11,17 @@ int WinCollator::Compare(std::string_view a, std::string_view b) const {
     }
     return r - CSTR_EQUAL;
 }
+
+std::string WinCollator::SortKey(std::string_view text) const {
+    // LCMAP_SORTKEY keys compared bytewise order texts as CompareStringA does.
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    int n = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+                           nullptr, 0);
+    std::string key(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+        n = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+                           key.data(), n);
+    if (n <= 0) return std::string(text);
+    key.resize(static_cast<std::size_t>(n));
+    return key;
+}

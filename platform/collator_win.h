@@ -6,4 +6,5 @@
 class WinCollator final : public Collator {
 public:
     int Compare(std::string_view a, std::string_view b) const override;
+    std::string SortKey(std::string_view text) const override;
 };

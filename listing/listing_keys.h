@@ -1,0 +1,54 @@
+// Turning a slot's entries into the sorted listing the list view shows: filtering by masks
+// and the quick mask, one sort key per entry, the page window and the status texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/collator.h"
+#include "app/tab_slots.h"
+#include "listing/wild_match.h"
+
+// Sizes are padded to this many characters in size keys: wide enough for any 64-bit size.
+inline constexpr std::size_t kSizeKeyWidth = 20;
+inline constexpr std::size_t kTypeKeyWidth = 6;
+
+// The extension of a name from its last "." on (with the dot); empty when there is none.
+std::string_view ExtensionOf(std::string_view name);
+
+// Kind, sort field, name, " ", 0xFF, entry index.
+std::string ListingKey(const TTabSlot& slot, std::size_t entry, int sortKind);
+// The entry index after the first 0xFF byte of a key; -1 for a key without one.
+std::int32_t EntryIndexOfKey(std::string_view key);
+
+struct ListingFilter {
+    bool MaskOn = false;
+    std::vector<std::string> Masks;
+    bool QuickMask = false;
+    std::string QuickMaskText;
+};
+// Masks from the mask box text: split at ";"; "*" or "*.*" anywhere switches filtering off.
+ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending,
+                                std::string_view quickMaskText);
+bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::string_view name,
+                  char kind);
+
+// The sorted keys of every entry that passes the filter.
+std::vector<std::string> BuildListing(const TTabSlot& slot, const ListingFilter& filter,
+                                      const TWildMatch& matcher, const Collator& collator);
+
+struct PageWindow {
+    std::int32_t Start = 0;
+    std::int32_t End = 0;
+};
+// The shown part of a listing of count keys. Page 0 is the last maxFiles keys.
+PageWindow ComputePageWindow(std::int32_t count, bool limitOn, std::int32_t maxFiles, int page);
+// '  2/3' while the limit is on and there is more than one page; otherwise empty.
+std::string PageText(std::int32_t count, bool limitOn, std::int32_t maxFiles, int page);
+
+// '1024ﾊﾞｲﾄ', '1KB', '5120MB'.
+std::string SizeText(double bytes);
+// '3 ﾌｧｲﾙ  合計ｻｲｽﾞ:2KB' followed by the page text.
+std::string ListingStatusText(std::int32_t count, double totalSize, std::string_view pageText);
