@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <array>
 #include <cstdint>
@@ -55,8 +56,14 @@ public:
     void FormClose();
     void mnQuitClick();
 
-    // ---- layout, font and colours (listing/)
+    // ---- layout, icons, font and colours (listing/)
     void FormResize();
+    // The 16 list images with their background painted in the list's colour.
+    void BuildListIcons();
+    // The image of a file in the list, chosen by the Ico entries of the settings.
+    int FileIconIndex(const std::string& name) const;
+    void mnSetFontClick();
+    void mnSetBackColorClick();
     void ApplyFontAndColours();
     // The list font's size in points, as the settings file keeps it.
     int FontPointSize() const;
@@ -121,6 +128,7 @@ public:
     HWND StatusBar1 = nullptr;
     HWND lstHokan = nullptr;
     HWND Tooltip = nullptr;
+    HIMAGELIST ImageList1 = nullptr;  // owned; destroyed with the window
 
     ModalUi& Ui;
 

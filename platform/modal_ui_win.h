@@ -12,12 +12,20 @@ public:
     // MessageBoxA semantics: flags are MB_*, the result IDOK, IDCANCEL ...
     virtual int Message(HWND owner, const std::string& text, const std::string& caption,
                         UINT flags) = 0;
+    // The font dialog, starting from font and colour; true (and both changed) on OK.
+    virtual bool ChooseFontDialog(HWND /*owner*/, LOGFONTA& /*font*/, COLORREF& /*colour*/) {
+        return false;
+    }
+    // The colour dialog, starting from colour; true (and colour changed) on OK.
+    virtual bool ChooseColourDialog(HWND /*owner*/, COLORREF& /*colour*/) { return false; }
 };
 
 class SystemModalUi final : public ModalUi {
 public:
     int Message(HWND owner, const std::string& text, const std::string& caption,
                 UINT flags) override;
+    bool ChooseFontDialog(HWND owner, LOGFONTA& font, COLORREF& colour) override;
+    bool ChooseColourDialog(HWND owner, COLORREF& colour) override;
 };
 
 // The application's standard error report: the error text under the caption "tabora".
