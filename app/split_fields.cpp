@@ -5,13 +5,14 @@
 void SplitFields(std::string_view text, char separator, std::vector<std::string>& fields) {
     fields.clear();
     std::size_t start = 0;
-    for (;;) {
-        std::size_t sep = sjis::Find(text, separator, start);  // "|" is the trail byte of ポ
-        if (sep == std::string_view::npos) {
-            fields.emplace_back(text.substr(start));
-            return;
+    // One walk by characters: "|" is also the second byte of ポ and must not split it.
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t len = sjis::CharLength(text, i);
+        if (len == 1 && text[i] == separator) {
+            fields.emplace_back(text.substr(start, i - start));
+            start = i + 1;
         }
-        fields.emplace_back(text.substr(start, sep - start));
-        start = sep + 1;
+        i += len;
     }
+    fields.emplace_back(text.substr(start));
 }

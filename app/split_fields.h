@@ -1,7 +1,6 @@
 // Splitting a family value (or a mask list) at one separator byte. Fields keep their order,
-// empty fields are kept, an empty text gives one empty field. The separators in use (",",
-// "=", ";", "|") never occur inside a Shift-JIS double-byte character, so the split is
-// bytewise. Any length is accepted.
+// empty fields are kept, an empty text gives one empty field. A separator byte that is the
+// second byte of a Shift-JIS character (ポ is 83 7C) does not split. Any length is accepted.
 #pragma once
 
 #include <string>
