@@ -1,0 +1,113 @@
+#include "tests/e2e/tabora_fixture_win.h"
+
+namespace e2e {
+
+IniLines& IniLines::Set(const std::string& key, const std::string& value) {
+    for (std::string& line : Lines) {
+        if (line.compare(0, key.size() + 1, key + "=") == 0) {
+            line = key + "=" + value;
+            return *this;
+        }
+    }
+    Lines.push_back(key + "=" + value);
+    return *this;
+}
+
+IniLines& IniLines::Remove(const std::string& key) {
+    std::erase_if(Lines, [&](const std::string& line) {
+        return line.compare(0, key.size() + 1, key + "=") == 0;
+    });
+    return *this;
+}
+
+std::string IniLines::Bytes() const {
+    std::string bytes;
+    for (const std::string& line : Lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+IniLines ValidSettings() {
+    return IniLines{{
+        "Width=520",
+        "Height=360",
+        "Left=30",
+        "Top=20",
+        "Sort=0",
+        "Mask=*.*",
+        "DirWidth=180",
+        "Detail=0",
+        "HiddenFile=1",
+        "Hyojisu=0",
+        "MaxFiles=200",
+        "DefaultApp=notepad.exe",
+        "FCharset=128",
+        "FColor=0",
+        "FHeight=-12",
+        "FName=ＭＳ ゴシック",
+        "FSize=9",
+        "BGColor=16777215",
+    }};
+}
+
+std::vector<std::string> SplitCrLf(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(bytes.substr(start));
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+void TaboraTest::SetUp() {
+    const std::string built = ProgramFolder() + "tabora.exe";
+    ASSERT_TRUE(FileExists(built)) << built << " has not been built";
+    // A window left by an earlier test would take the hand-over of every later one.
+    ASSERT_TRUE(WaitUntil([] { return ::FindWindowA("TFrmFile", nullptr) == nullptr; }, 5000))
+        << "a tabora window of another test is still open";
+    AppFolder = Folder.MakeFolder("app");
+    ExePath = AppFolder + "\\tabora.exe";
+    SettingsPath = AppFolder + "\\tabora.ini";
+    WorkFolder = Folder.MakeFolder("work");
+    ASSERT_TRUE(::CopyFileA(built.c_str(), ExePath.c_str(), TRUE)) << "cannot copy " << built;
+}
+
+void TaboraTest::WriteSettings(const std::string& bytes) const {
+    ASSERT_TRUE(WriteBytes(SettingsPath, bytes));
+}
+
+std::string TaboraTest::SettingsBytes() const {
+    return ReadBytes(SettingsPath).value_or("");
+}
+
+void TaboraTest::WriteFile(const std::string& relative, std::size_t size) const {
+    ASSERT_TRUE(WriteBytes(Folder.Path() + relative, std::string(size, 'x')));
+}
+
+RemoteApp& TaboraTest::Start(const std::string& arguments, const std::string& workingFolder) {
+    apps_.push_back(std::make_unique<RemoteApp>(
+        ExePath, arguments, workingFolder.empty() ? WorkFolder : workingFolder));
+    return *apps_.back();
+}
+
+HWND TaboraTest::StartMainWindow(RemoteApp*& app, const std::string& arguments) {
+    app = &Start(arguments);
+    HWND main = app->WaitForMainWindow();
+    if (!main) {
+        std::string boxes;
+        for (HWND box : app->MessageBoxes()) {
+            MessageBoxContent content = ReadMessageBox(box);
+            boxes += " [" + content.Caption + ": " + content.Text + "]";
+        }
+        ADD_FAILURE() << "no main window appeared; running=" << app->IsRunning()
+                      << " message boxes:" << boxes;
+    }
+    return main;
+}
+
+}  // namespace e2e

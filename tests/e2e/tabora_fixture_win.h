@@ -1,0 +1,60 @@
+// The installation every end-to-end test starts from: a private folder with a copy of
+// tabora.exe in "app" (its settings file beside it) and an empty working folder "work".
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/remote_app_win.h"
+#include "tests/e2e/test_folder_win.h"
+
+namespace e2e {
+
+// Lines of a settings file. Bytes() ends every line with CR LF.
+struct IniLines {
+    std::vector<std::string> Lines;
+
+    // Replaces the first line named exactly `key`, or appends one.
+    IniLines& Set(const std::string& key, const std::string& value);
+    // Removes every line named exactly `key`.
+    IniLines& Remove(const std::string& key);
+    std::string Bytes() const;
+};
+
+// A settings file that starts the program: every key it reads, with plain values.
+IniLines ValidSettings();
+
+// Splits a file at CR LF; a final line without CR LF is kept as it is.
+std::vector<std::string> SplitCrLf(const std::string& bytes);
+
+class TaboraTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    void WriteSettings(const std::string& bytes) const;
+    // The settings file as it is on disk now; empty when it does not exist.
+    std::string SettingsBytes() const;
+    void WriteFile(const std::string& relative, std::size_t size) const;
+
+    // Starts the copy of tabora.exe; the working folder is WorkFolder unless given.
+    RemoteApp& Start(const std::string& arguments = "", const std::string& workingFolder = "");
+    // Starts it and waits for its main window; nullptr (and a recorded failure) when none
+    // appeared.
+    HWND StartMainWindow(RemoteApp*& app, const std::string& arguments = "");
+
+    TestFolder Folder;
+    std::string AppFolder;  // holds tabora.exe and tabora.ini
+    std::string ExePath;
+    std::string SettingsPath;
+    std::string WorkFolder;  // the working folder of started programs, no trailing backslash
+
+  private:
+    // Declared after Folder: the processes are killed before their files are removed.
+    std::vector<std::unique_ptr<RemoteApp>> apps_;
+};
+
+}  // namespace e2e
