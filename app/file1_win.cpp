@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <map>
 #include <stdexcept>
@@ -27,6 +28,8 @@ constexpr DesignPlace kMaskDesign{265, 16, 73, 20};
 constexpr DesignPlace kListDesign{0, 37, 210, 83};
 constexpr DesignPlace kHokanDesign{0, 16, 121, 113};
 constexpr int kToolButtonSize = 20;
+constexpr UINT_PTR kTabStripSubclass = 1;
+constexpr UINT_PTR kUpButtonSubclass = 2;
 
 // Click handlers of the menu items that are built so far; the others are present and do
 // nothing yet.
@@ -37,6 +40,11 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnSetSave", &TFrmFile::mnSetSaveClick},
         {"mnCloseTab", &TFrmFile::mnCloseTabClick},
         {"KC1", &TFrmFile::mnCloseTabClick},
+        {"mnNewTab", &TFrmFile::mnNewTabClick},
+        {"KN1", &TFrmFile::mnNewTabClick},
+        {"mnNextTab", &TFrmFile::mnNextTabClick},
+        {"mnBackTab", &TFrmFile::mnBackTabClick},
+        {"mnRefresh", &TFrmFile::mnRefreshClick},
     };
     return handlers;
 }
@@ -202,6 +210,10 @@ void TFrmFile::CreateControls() {
     ::SendMessageA(StatusBar1, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
     lstHokan = CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "",
                            LBS_SORT | LBS_NOTIFY | WS_VSCROLL, kHokanDesign);
+    ::SetWindowSubclass(TabControl1, &TFrmFile::ControlProc, kTabStripSubclass,
+                        reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowSubclass(spbtnUpdir, &TFrmFile::ControlProc, kUpButtonSubclass,
+                        reinterpret_cast<DWORD_PTR>(this));
     // The tab strip at the back of the z-order so it never paints over the others.
     ::SetWindowPos(TabControl1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
@@ -345,7 +357,14 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 OnCommand(LOWORD(wParam));
                 return 0;
             }
+            if (HIWORD(wParam) == BN_CLICKED) {
+                OnToolButton(reinterpret_cast<HWND>(lParam));
+                return 0;
+            }
             break;
+        case WM_TIMER:
+            if (wParam == kTimer1) Timer1Timer();
+            return 0;
         case WM_SIZE:
             if (ListView1) FormResize();
             return 0;
@@ -389,17 +408,107 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
-    // The tab strip's tooltip shows the tab's full folder.
-    if (nm.code == TTN_GETDISPINFOA && nm.hwndFrom == TabCtrl_GetToolTips(TabControl1)) {
-        auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(nm));
-        int tab = static_cast<int>(nm.idFrom);
-        tooltipText_.clear();
-        if (tab >= 0 && tab < TabCtrl_GetItemCount(TabControl1))
-            tooltipText_ = TabSlots[TabToSlot[tab]].Folder;
-        info.lpszText = tooltipText_.data();
+    if (nm.hwndFrom == TabControl1) {
+        if (nm.code == TCN_SELCHANGING) TabControl1Changing();
+        if (nm.code == TCN_SELCHANGE) TabControl1Change();
+        return FALSE;
+    }
+    if (nm.hwndFrom == ListView1) {
+        if (nm.code == NM_DBLCLK) ListView1DblClick();
         return 0;
     }
+    if (nm.hwndFrom == TabCtrl_GetToolTips(TabControl1)) {
+        // The tab strip's hint is the full folder of the tab under the pointer, shown just
+        // below the pointer.
+        if (nm.code == TTN_GETDISPINFOA) {
+            auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(nm));
+            int tab = TabAtPoint(tabPointer_, false);
+            tooltipText_ = tab >= 0 ? TabSlots[TabToSlot[tab]].Folder : std::string();
+            info.lpszText = tooltipText_.data();
+            return 0;
+        }
+        if (nm.code == TTN_SHOW) {
+            RECT frame{};
+            ::GetWindowRect(hwnd_, &frame);
+            ::SetWindowPos(nm.hwndFrom, nullptr, frame.left + tabPointer_.x - 5,
+                           frame.top + tabPointer_.y + 15, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return TRUE;
+        }
+    }
     return 0;
+}
+
+void TFrmFile::OnToolButton(HWND button) {
+    if (button == spbtnBack) GoBack();
+    else if (button == spbtnNext) GoForward();
+    else if (button == spbtnUpdir) GoUp();
+    // Tool buttons never keep the focus: the keys belong to the list.
+    if (::GetFocus() == button) ::SetFocus(ListView1);
+}
+
+void TFrmFile::ShowPopupMenu(const TMenuItem& menu, POINT screen) {
+    HMENU handle = &menu == &PopupMenu2 ? popup2_.get() : popup1_.get();
+    ::TrackPopupMenu(handle, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_,
+                     nullptr);
+}
+
+LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data) {
+    auto* self = reinterpret_cast<TFrmFile*>(data);
+    try {
+        if (id == kUpButtonSubclass && msg == WM_RBUTTONDOWN) {
+            self->PageBack();
+            return 0;
+        }
+        if (id == kTabStripSubclass) {
+            bool handled = false;
+            LRESULT r = self->TabControlMessage(msg, wParam, lParam, handled);
+            if (handled) return r;
+        }
+    } catch (const std::exception& e) {
+        ShowErrorReport(self->Ui, self->hwnd_, e.what());
+        return 0;
+    }
+    return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT TFrmFile::TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (msg) {
+        case WM_MOUSEMOVE:
+            tabPointer_ = point;
+            return 0;
+        case WM_RBUTTONDOWN:
+            handled = true;
+            TabControl1RightClick(point);
+            return 0;
+        case WM_LBUTTONDOWN: {
+            // Select as usual; a drag starts only once the pointer moved past the threshold.
+            handled = true;
+            LRESULT r = ::DefSubclassProc(TabControl1, msg, wParam, lParam);
+            POINT screen = point;
+            ::ClientToScreen(TabControl1, &screen);
+            if (::DragDetect(TabControl1, screen)) {
+                draggingTab_ = true;
+                ::SetCapture(TabControl1);
+            }
+            return r;
+        }
+        case WM_LBUTTONUP:
+            if (draggingTab_) {
+                handled = true;
+                draggingTab_ = false;
+                ::ReleaseCapture();
+                TabControl1DragDrop(point);
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            draggingTab_ = false;
+            return 0;
+        default:
+            return 0;
+    }
 }
 
 int RunMessageLoop(TFrmFile& form) {
@@ -410,6 +519,11 @@ int RunMessageLoop(TFrmFile& form) {
         if (got == -1) continue;  // a failed fetch (an oversized message) ends nothing
         try {
             if (form.HandleShortCut(msg)) continue;
+            // The list's own keys; Alt combinations it used go no further (no menu beep).
+            if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
+                msg.hwnd == form.ListView1 && form.ListView1KeyDown(static_cast<int>(msg.wParam)) &&
+                msg.message == WM_SYSKEYDOWN)
+                continue;
         } catch (const std::exception& e) {
             ShowErrorReport(form.Ui, form.Handle(), e.what());
             continue;

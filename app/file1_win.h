@@ -24,6 +24,7 @@ inline constexpr const char* kMainWindowClass = "TFrmFile";
 inline constexpr const char* kMainWindowCaption = "tabora";
 // WM_COPYDATA tag of a command line handed over by a second instance.
 inline constexpr ULONG_PTR kHandOverCopyData = 0x54414230;  // 'TAB0'
+inline constexpr UINT_PTR kTimer1 = 1;
 // Posted to itself to open a handed-over command line once the sender has returned.
 inline constexpr UINT kProcessHandOver = WM_APP + 1;
 
@@ -68,9 +69,37 @@ public:
     // The list font's size in points, as the settings file keeps it.
     int FontPointSize() const;
 
+    // ---- the list (listing/)
+    void ListFolder(int slot);
+
     // ---- navigation (navigation/)
     bool OpenFolder(const std::string& path, bool addToHistory);
+    // folder ends with a backslash; "" is the drive list.
+    void ReadFolder(const std::string& folder, int slot);
+    void mnRefreshClick();
     void NewTab(const std::string& folder);
+    void mnNewTabClick();
+    void mnNextTabClick();
+    void mnBackTabClick();
+    void TabControl1Changing();
+    void TabControl1Change();
+    void TabControl1RightClick(POINT point);  // tab strip client coordinates
+    void TabControl1DragDrop(POINT point);
+    void GoUp();
+    void GoBack();
+    void GoForward();
+    void Timer1Timer();
+    // Keys of the file list; true when the key was one of its commands.
+    bool ListView1KeyDown(int key);
+    void ListView1DblClick();
+    void OpenSelection();
+    std::string ListItemCaption(int item) const;
+    // The tab whose rectangle holds point (tab strip coordinates), or -1.
+    int TabAtPoint(POINT point, bool skipCurrent) const;
+    void ShowTab(int index);
+    void PageForward();
+    void PageBack();
+    void ShowPopupMenu(const TMenuItem& menu, POINT screen);
     void OpenFromMenu(const std::string& folder);
     void mnCloseTabClick();
     int CurrentSlot() const;
@@ -103,6 +132,7 @@ public:
     std::string DesktopPath;
     std::array<int, 5> SavedShortCuts{};  // mnDelete, mnDelete2, mnCopy, mnPaste, mnCut
     bool QuickMaskPending = false;
+    std::string QuickMaskText;
     bool DragToNextArmed = false;
     bool RefreshPending = false;
     bool OpenDirPending = false;
@@ -140,9 +170,14 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleNotify(const NMHDR& nm);
     void ProcessPendingHandOver();
+    void ReadShares(const std::string& folder, TTabSlot& slot);
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+    LRESULT TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
     void CreateControls();
     void CreateMenus();
     void OnCommand(int id);
+    void OnToolButton(HWND button);
     void ReadDesktopPath();
     void OpenStartupFolders();
     bool IsOwnWindow(HWND hwnd) const;
@@ -158,6 +193,8 @@ private:
     UniqueFont listFont_;
     bool oleInitialized_ = false;
     std::string tooltipText_;
+    POINT tabPointer_{};       // last pointer position over the tab strip
+    bool draggingTab_ = false;
     // Command lines handed over by other instances, opened after their sender returned.
     std::vector<std::vector<std::string>> pendingHandOvers_;
     UniqueBrush backBrush_;

@@ -44,16 +44,21 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
         return false;
     }
     bool firstOfNewTab = slot.History.empty() && slot.HistoryPos == 0;
-    if (!firstOfNewTab && path == slot.Folder) return true;  // re-read comes with the listing
+    if (!firstOfNewTab && path == slot.Folder) {
+        mnRefreshClick();
+        return true;
+    }
     ResetScroll();
     slot.Page = 0;
     ::SetWindowTextA(CmbDir, path.c_str());
     slot.Folder = path;
+    ReadFolder(CurrentFolder(), slotIndex);
     std::string caption = TabCaption(path);
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = caption.data();
     TabCtrl_SetItem(TabControl1, TabCtrl_GetCurSel(TabControl1), &item);
+    ListFolder(slotIndex);
     if (addToHistory) {
         slot.History.resize(static_cast<std::size_t>(slot.HistoryPos));
         slot.History.push_back(path);

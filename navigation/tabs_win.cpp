@@ -1,4 +1,4 @@
-// Opening, closing and switching tabs.
+// Opening, closing, switching and reordering tabs.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -21,23 +21,102 @@ void TFrmFile::NewTab(const std::string& folder) {
     if (!OpenFolder(folder, true)) mnCloseTabClick();
 }
 
+void TFrmFile::mnNewTabClick() {
+    SaveScroll();
+    int selected = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
+    if (selected >= 0) {
+        std::int32_t index = ItemToEntry(selected);
+        if (index >= 0 && index < static_cast<std::int32_t>(CurrentListing.size()) &&
+            CurrentListing[index][0] == '0') {
+            NewTab(CurrentFolder() + ListItemCaption(selected));
+            return;
+        }
+    }
+    int slot = CurrentSlot();
+    if (slot >= 0) NewTab(std::string(TabSlots[slot].Folder));
+    ::SetFocus(CmbDir);
+}
+
 void TFrmFile::mnCloseTabClick() {
     int count = TabCtrl_GetItemCount(TabControl1);
     int index = TabCtrl_GetCurSel(TabControl1);
     if (index < 0 || (count <= 1 && !StartupOpening)) return;
     TabSlots.FreeSlot(TabToSlot[index]);
     TabCtrl_DeleteItem(TabControl1, index);
+    // The tab that failed at start-up is always the last one: nothing to close up or list.
     if (StartupOpening) return;
     RemoveTabPosition(TabToSlot, count, index);
-    SelectTab(index < count - 1 ? index : index - 1);
+    ShowTab(index < count - 1 ? index : index - 1);
 }
 
-void TFrmFile::SelectTab(int index) {
+void TFrmFile::ShowTab(int index) {
     TabCtrl_SetCurSel(TabControl1, index);
-    int slot = CurrentSlot();
-    if (slot >= 0) ::SetWindowTextA(CmbDir, TabSlots[slot].Folder.c_str());
+    ListFolder(CurrentSlot());
     UpdateHistoryButtons();
     UpdateSortMenu();
+}
+
+void TFrmFile::mnNextTabClick() {
+    int count = TabCtrl_GetItemCount(TabControl1);
+    if (count == 0) return;
+    SaveScroll();
+    ShowTab((TabCtrl_GetCurSel(TabControl1) + 1) % count);
+}
+
+void TFrmFile::mnBackTabClick() {
+    int count = TabCtrl_GetItemCount(TabControl1);
+    if (count == 0) return;
+    SaveScroll();
+    ShowTab((TabCtrl_GetCurSel(TabControl1) + count - 1) % count);
+}
+
+void TFrmFile::TabControl1Changing() { SaveScroll(); }
+
+void TFrmFile::TabControl1Change() {
+    ListFolder(CurrentSlot());
+    UpdateHistoryButtons();
+    UpdateSortMenu();
+}
+
+int TFrmFile::TabAtPoint(POINT point, bool skipCurrent) const {
+    int count = TabCtrl_GetItemCount(TabControl1);
+    int current = TabCtrl_GetCurSel(TabControl1);
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        if (skipCurrent && i == current) continue;
+        if (TabCtrl_GetItemRect(TabControl1, i, &r) && ::PtInRect(&r, point)) return i;
+    }
+    return -1;
+}
+
+void TFrmFile::TabControl1RightClick(POINT point) {
+    int tab = TabAtPoint(point, false);
+    if (tab < 0) return;
+    if (tab != TabCtrl_GetCurSel(TabControl1)) {
+        TabCtrl_SetCurSel(TabControl1, tab);
+        TabControl1Change();
+    }
+    POINT screen = point;
+    ::ClientToScreen(TabControl1, &screen);
+    ShowPopupMenu(PopupMenu2, screen);
+}
+
+void TFrmFile::TabControl1DragDrop(POINT point) {
+    int target = TabAtPoint(point, true);
+    if (target < 0) return;
+    int count = TabCtrl_GetItemCount(TabControl1);
+    int current = TabCtrl_GetCurSel(TabControl1);
+    char text[1024] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    TabCtrl_GetItem(TabControl1, current, &item);
+    TabCtrl_DeleteItem(TabControl1, current);
+    TabCtrl_InsertItem(TabControl1, target, &item);
+    MoveTabPosition(TabToSlot, count, current, target);
+    // The same slot stays shown: no listing.
+    TabCtrl_SetCurSel(TabControl1, target);
 }
 
 void TFrmFile::UpdateSortMenu() {
@@ -56,4 +135,11 @@ void TFrmFile::UpdateHistoryButtons() {
     if (slot < 0) return;
     ::EnableWindow(spbtnBack, CanGoBack(TabSlots[slot]));
     ::EnableWindow(spbtnNext, CanGoForward(TabSlots[slot]));
+}
+
+void TFrmFile::Timer1Timer() {
+    if (!OpenDirPending) return;
+    OpenDirPending = false;
+    ::KillTimer(hwnd_, kTimer1);
+    NewTab(OpenDirPath);
 }

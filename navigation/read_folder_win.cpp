@@ -1,0 +1,95 @@
+// Reading a folder, the drive list or a server's shares into a slot.
+#include <windows.h>
+
+#include <winnetwk.h>
+
+#include "app/file1_win.h"
+#include "navigation/folder_entries.h"
+#include "navigation/path_text.h"
+#include "platform/unique_handle_win.h"
+
+namespace {
+
+LocalTime ToLocalTime(const FILETIME& utc) {
+    FILETIME local{};
+    SYSTEMTIME st{};
+    LocalTime t;
+    if (::FileTimeToLocalFileTime(&utc, &local) && ::FileTimeToSystemTime(&local, &st))
+        t = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+    return t;
+}
+
+struct FindCloser {
+    using Type = HANDLE;
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::FindClose(h); }
+};
+struct EnumCloser {
+    using Type = HANDLE;
+    static HANDLE Invalid() { return nullptr; }
+    static void Close(HANDLE h) { ::WNetCloseEnum(h); }
+};
+
+}  // namespace
+
+void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
+    TTabSlot& slot = TabSlots[slotIndex];
+    ClearEntries(slot);
+    if (IsServerPath(folder)) {
+        ReadShares(folder, slot);
+        return;
+    }
+    if (folder.empty()) {
+        FillDriveList(slot, ::GetLogicalDrives());
+        return;
+    }
+    const bool showHidden = MenuItem("mnHiddenFile").Checked;
+    WIN32_FIND_DATAA data{};
+    UniqueHandle<FindCloser> find(::FindFirstFileA((folder + "*.*").c_str(), &data));
+    if (!find) return;  // a folder that cannot be searched lists empty
+    DirEntry entry;
+    do {
+        entry.Name = data.cFileName;
+        entry.Attributes = data.dwFileAttributes;
+        entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+        entry.Time = ToLocalTime(data.ftLastWriteTime);
+        AddFolderEntry(slot, entry, showHidden);
+    } while (::FindNextFileA(find.get(), &data));
+}
+
+void TFrmFile::ReadShares(const std::string& folder, TTabSlot& slot) {
+    std::string remote = folder.substr(0, folder.size() - 1);  // without the trailing backslash
+    std::string provider = "Microsoft Windows Network";
+    NETRESOURCEA root{};
+    root.dwScope = RESOURCE_GLOBALNET;
+    root.dwType = RESOURCETYPE_DISK;
+    root.lpRemoteName = remote.data();
+    root.lpProvider = provider.data();
+    HANDLE handle = nullptr;
+    if (::WNetOpenEnumA(RESOURCE_GLOBALNET, RESOURCETYPE_DISK, 0, &root, &handle) != NO_ERROR) {
+        Ui.Message(hwnd_, "ﾈｯﾄﾜｰｸｴﾗｰ", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        return;
+    }
+    UniqueHandle<EnumCloser> enumeration(handle);
+    std::vector<char> buffer(320);
+    for (;;) {
+        DWORD count = 1;
+        DWORD size = static_cast<DWORD>(buffer.size());
+        DWORD result = ::WNetEnumResourceA(handle, &count, buffer.data(), &size);
+        if (result == ERROR_MORE_DATA && size > buffer.size()) {
+            buffer.resize(size);  // a share with a long name is fetched again, not dropped
+            continue;
+        }
+        if (result != NO_ERROR || count == 0) break;
+        const auto* resource = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
+        if (resource->lpRemoteName) AddShareEntry(slot, resource->lpRemoteName);
+    }
+}
+
+void TFrmFile::mnRefreshClick() {
+    int slot = CurrentSlot();
+    if (slot < 0) return;
+    SaveScroll();
+    ReadFolder(CurrentFolder(), slot);
+    ListFolder(slot);
+}

@@ -1,0 +1,270 @@
+// Listing folders and moving around: the list view, tabs and history, in process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/file1_win.h"
+#include "win_test_support.h"
+
+namespace {
+
+std::vector<std::string> ListCaptions(HWND list, int column = 0) {
+    std::vector<std::string> captions;
+    int count = ListView_GetItemCount(list);
+    for (int i = 0; i < count; ++i) {
+        char text[512] = {};
+        ListView_GetItemText(list, i, column, text, sizeof text);
+        captions.emplace_back(text);
+    }
+    return captions;
+}
+
+std::string StatusText(HWND status) {
+    char text[512] = {};
+    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.Write("tabora.ini", ValidSettings() + "HiddenFile=0\r\n");
+        root = dir.Make("root");
+        dir.Make("root\\z");
+        for (const char* name : {"b", "A", "a1"}) dir.Write(std::string("root\\") + name, "12345");
+    }
+    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) {
+        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
+                                               dir.Path() + "tabora.ini");
+        PumpMessages();
+        return form;
+    }
+    TTabSlot& Current(TFrmFile& form) { return form.TabSlots[form.CurrentSlot()]; }
+
+    ScratchFolder dir;
+    RecordingUi ui;
+    std::string root;
+};
+
+TEST_F(Navigation, ListsFoldersFirstThenNamesWithoutCaseAndSumsUp) {
+    dir.Write("tabora.ini", ValidSettings() + "Sort=0\r\nMask=\r\n");  // first Sort=1 wins
+    auto form = Start({root});
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"z", "A", "a1", "b"}));
+    EXPECT_EQ(StatusText(form->StatusBar1), "4 ﾌｧｲﾙ  合計ｻｲｽﾞ:15ﾊﾞｲﾄ");
+    // Sizes: empty for folders, bytes for files; times cut to minutes.
+    EXPECT_EQ(ListCaptions(form->ListView1, 1), (std::vector<std::string>{"", "5", "5", "5"}));
+    std::string time = ListCaptions(form->ListView1, 2)[1];
+    ASSERT_EQ(time.size(), 16u);
+    EXPECT_EQ(time[4], '/');
+    EXPECT_EQ(time[13], ':');
+
+    Current(*form).Reverse = true;
+    form->ListFolder(form->CurrentSlot());
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"b", "a1", "A", "z"}));
+}
+
+TEST_F(Navigation, SortKindsMasksAndHiddenFiles) {
+    std::string f = dir.Make("kinds");
+    dir.Write("kinds\\c.txt", std::string(10, 'x'));
+    dir.Write("kinds\\a.c", std::string(9, 'x'));
+    dir.Write("kinds\\Makefile", std::string(100, 'x'));
+    dir.Write("kinds\\b.cpp", "");
+    dir.Write("kinds\\secret.txt", "s");
+    std::string secret = f + "\\secret.txt";
+    ::SetFileAttributesA(secret.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    dir.Make("kinds\\sub.d");
+    auto form = Start({f});
+    TTabSlot& slot = Current(*form);
+    EXPECT_EQ(slot.SortKind, 1);  // Sort=1 from the settings
+    EXPECT_EQ(ListCaptions(form->ListView1),
+              (std::vector<std::string>{"sub.d", "b.cpp", "a.c", "c.txt", "Makefile"}));
+    slot.SortKind = 2;
+    form->ListFolder(form->CurrentSlot());
+    EXPECT_EQ(ListCaptions(form->ListView1),
+              (std::vector<std::string>{"sub.d", "Makefile", "a.c", "b.cpp", "c.txt"}));
+
+    // The mask box text from the settings ('*.txt;*.doc') filters files, never folders.
+    ::SetWindowTextA(form->CmbMask, "*.txt");
+    form->ListFolder(form->CurrentSlot());
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"sub.d", "c.txt"}));
+    ::SetWindowTextA(form->CmbMask, "*.txt;*");
+    form->ListFolder(form->CurrentSlot());
+    EXPECT_EQ(ListCaptions(form->ListView1).size(), 5u);
+
+    form->MenuItem("mnHiddenFile").Checked = true;
+    form->mnRefreshClick();
+    EXPECT_EQ(ListCaptions(form->ListView1).size(), 6u);
+}
+
+TEST_F(Navigation, EmptyFolderAndHugeFileSizes) {
+    std::string empty = dir.Make("empty");
+    std::string big = dir.Make("big");
+    HANDLE file = ::CreateFileA((big + "\\huge.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER size;
+    size.QuadPart = 5LL * 1024 * 1024 * 1024 + 7;
+    ::SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    ::SetEndOfFile(file);
+    ::CloseHandle(file);
+    dir.Write("big\\small.bin", std::string(9, 'x'));
+    auto form = Start({empty, big});
+    EXPECT_EQ(StatusText(form->StatusBar1), "2 ﾌｧｲﾙ  合計ｻｲｽﾞ:5120MB");
+    EXPECT_EQ(ListCaptions(form->ListView1, 1), (std::vector<std::string>{"9", "5368709127"}));
+    form->mnBackTabClick();
+    EXPECT_EQ(ListView_GetItemCount(form->ListView1), 0);
+    EXPECT_EQ(StatusText(form->StatusBar1), "0 ﾌｧｲﾙ  合計ｻｲｽﾞ:0ﾊﾞｲﾄ");
+}
+
+TEST_F(Navigation, FolderThatCannotBeOpenedLeavesTheTabAsItWas) {
+    auto form = Start({root});
+    int before = ListView_GetItemCount(form->ListView1);
+    EXPECT_FALSE(form->OpenFolder(dir.Path() + "gone", true));
+    ASSERT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(ui.Shown[0].Text, "開けません");
+    EXPECT_EQ(ui.Shown[0].Caption, "ｴﾗｰ");
+    EXPECT_EQ(Current(*form).Folder, root);
+    EXPECT_EQ(Current(*form).History, std::vector<std::string>{root});
+    EXPECT_EQ(ListView_GetItemCount(form->ListView1), before);
+    EXPECT_EQ(WindowText(form->CmbDir), root);
+}
+
+TEST_F(Navigation, HistoryBackForwardAndNewVisitDropsForwardEntries) {
+    std::string a = dir.Make("a"), b = dir.Make("b"), c = dir.Make("c"), d = dir.Make("d");
+    auto form = Start({a});
+    EXPECT_FALSE(::IsWindowEnabled(form->spbtnBack));
+    form->OpenFolder(b, true);
+    form->OpenFolder(c, true);
+    EXPECT_TRUE(::IsWindowEnabled(form->spbtnBack));
+    EXPECT_FALSE(::IsWindowEnabled(form->spbtnNext));
+    form->GoBack();
+    form->GoBack();
+    EXPECT_EQ(Current(*form).Folder, a);
+    EXPECT_FALSE(::IsWindowEnabled(form->spbtnBack));
+    EXPECT_TRUE(::IsWindowEnabled(form->spbtnNext));
+    form->GoBack();  // nothing before the first visit
+    EXPECT_EQ(Current(*form).HistoryPos, 1);
+    form->GoForward();
+    EXPECT_EQ(Current(*form).Folder, b);
+    form->OpenFolder(d, true);
+    EXPECT_EQ(Current(*form).History, (std::vector<std::string>{a, b, d}));
+    EXPECT_FALSE(::IsWindowEnabled(form->spbtnNext));
+    // Opening the folder shown again only re-reads it.
+    dir.Write("d\\new.txt", "n");
+    form->OpenFolder(d, true);
+    EXPECT_EQ(Current(*form).History.size(), 3u);
+    EXPECT_EQ(ListCaptions(form->ListView1), std::vector<std::string>{"new.txt"});
+}
+
+TEST_F(Navigation, UpClimbsToTheDriveListAndStops) {
+    auto form = Start({"C:\\"});
+    form->GoUp();
+    EXPECT_EQ(Current(*form).Folder, "ﾄﾞﾗｲﾌﾞ");
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"ﾄﾞﾗｲﾌﾞ"});
+    EXPECT_EQ(WindowText(form->CmbDir), "ﾄﾞﾗｲﾌﾞ");
+    std::vector<std::string> drives = ListCaptions(form->ListView1);
+    EXPECT_NE(std::find(drives.begin(), drives.end(), "C:\\"), drives.end());
+    EXPECT_NE(std::find(drives.begin(), drives.end(), "Z:\\"), drives.end());
+    form->GoUp();
+    EXPECT_EQ(Current(*form).History.size(), 2u);
+    // Backspace in the list goes up too.
+    std::string sub = dir.Make("root\\z\\deep");
+    form->OpenFolder(sub, true);
+    form->ListView1KeyDown(VK_BACK);
+    EXPECT_EQ(Current(*form).Folder, root + "\\z");
+}
+
+TEST_F(Navigation, EnterOnAFolderOpensIt) {
+    auto form = Start({root});
+    ListView_SetItemState(form->ListView1, 0, LVIS_SELECTED, LVIS_SELECTED);  // folder z
+    form->ListView1KeyDown(VK_RETURN);
+    EXPECT_EQ(Current(*form).Folder, root + "\\z");
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"z"});
+}
+
+TEST_F(Navigation, ServerListWithoutNetworkReportsAndStaysEmpty) {
+    auto form = Start({root});
+    EXPECT_TRUE(form->OpenFolder("\\\\server", true));
+    ASSERT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(ui.Shown[0].Text, "ﾈｯﾄﾜｰｸｴﾗｰ");
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"server"});
+    EXPECT_EQ(ListView_GetItemCount(form->ListView1), 0);
+}
+
+TEST_F(Navigation, TabsSwitchWrapCloseAndMoveWithTheirFolders) {
+    std::string a = dir.Make("ta"), b = dir.Make("tb"), c = dir.Make("tc");
+    dir.Write("tc\\only.txt", "1");
+    auto form = Start({a, b, c});
+    EXPECT_EQ(TabCtrl_GetCurSel(form->TabControl1), 2);
+    form->mnNextTabClick();
+    EXPECT_EQ(TabCtrl_GetCurSel(form->TabControl1), 0);
+    EXPECT_EQ(WindowText(form->CmbDir), a);
+    form->mnBackTabClick();
+    EXPECT_EQ(TabCtrl_GetCurSel(form->TabControl1), 2);
+    EXPECT_EQ(ListCaptions(form->ListView1), std::vector<std::string>{"only.txt"});
+
+    // Drag the third tab onto the first: it becomes the first, the others move right.
+    RECT first{};
+    TabCtrl_GetItemRect(form->TabControl1, 0, &first);
+    form->TabControl1DragDrop({first.left + 2, first.top + 2});
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"tc", "ta", "tb"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(form->TabControl1), 0);
+    EXPECT_EQ(Current(*form).Folder, c);
+    form->mnNextTabClick();
+    EXPECT_EQ(Current(*form).Folder, a);
+    EXPECT_EQ(Current(*form).History, std::vector<std::string>{a});
+
+    // Closing the last tab selects its left neighbour; closing another selects its successor.
+    form->mnBackTabClick();
+    form->mnBackTabClick();  // wraps to "tb"
+    form->mnCloseTabClick();
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"tc", "ta"}));
+    EXPECT_EQ(Current(*form).Folder, a);
+    form->mnBackTabClick();
+    form->mnCloseTabClick();
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"ta"});
+    EXPECT_EQ(Current(*form).Folder, a);
+    EXPECT_EQ(form->TabSlots.UsedCount(), 1);
+}
+
+TEST_F(Navigation, NewTabCopiesTheTabOrOpensTheSelectedFolder) {
+    auto form = Start({root});
+    form->mnNewTabClick();
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"root", "root"}));
+    EXPECT_EQ(Current(*form).History, std::vector<std::string>{root});
+    ListView_SetItemState(form->ListView1, 0, LVIS_SELECTED, LVIS_SELECTED);
+    form->mnNewTabClick();
+    EXPECT_EQ(TabCaptions(form->TabControl1),
+              (std::vector<std::string>{"root", "root", "z"}));
+}
+
+TEST_F(Navigation, DisplayLimitShowsPagesFromTheEnd) {
+    std::string many = dir.Make("many");
+    for (int i = 0; i < 5; ++i) dir.Write("many\\f" + std::to_string(i), "");
+    dir.Write("tabora.ini", ValidSettings() + "Hyojisu=1\r\nMaxFiles=2\r\nSort=0\r\n");
+    auto form = Start({many});
+    Current(*form).SortKind = 0;
+    form->ListFolder(form->CurrentSlot());
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f3", "f4"}));
+    EXPECT_EQ(StatusText(form->StatusBar1), "5 ﾌｧｲﾙ  合計ｻｲｽﾞ:0ﾊﾞｲﾄ  3/3");
+    form->PageForward();
+    form->PageForward();
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f0", "f1"}));
+    EXPECT_TRUE(StatusText(form->StatusBar1).ends_with("  1/3"));
+    form->PageForward();  // wraps to the end
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f3", "f4"}));
+    form->PageBack();  // wraps to the beginning
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f0", "f1"}));
+}
+
+TEST_F(Navigation, PendingFolderOpensInANewTabOnTheTimer) {
+    auto form = Start({root});
+    form->OpenDirPath = dir.Make("later");
+    form->OpenDirPending = true;
+    form->Timer1Timer();
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"root", "later"}));
+    form->Timer1Timer();  // consumed
+    EXPECT_EQ(TabCaptions(form->TabControl1).size(), 2u);
+}
+
+}  // namespace
