@@ -240,7 +240,7 @@ std::vector<std::string> ListViewTexts(HWND listView, int subItem) {
 }
 
 std::string StatusBarText(HWND statusBar) {
-    // In simple mode Windows keeps the text under SB_SIMPLEID, Wine under part 0.
+    // In simple mode Windows keeps the text under SB_SIMPLEID, Wine under index 0.
     std::vector<WPARAM> parts = {0};
     if (Send(statusBar, SB_ISSIMPLE)) parts.insert(parts.begin(), SB_SIMPLEID);
     for (WPARAM part : parts) {
