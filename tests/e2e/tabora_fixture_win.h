@@ -38,6 +38,7 @@ class TaboraTest : public ::testing::Test {
     void WriteSettings(const std::string& bytes) const;
     // The settings file as it is on disk now; empty when it does not exist.
     std::string SettingsBytes() const;
+    // A file of `size` bytes at `relative` below the test folder ("work\\a.txt").
     void WriteFile(const std::string& relative, std::size_t size) const;
 
     // Starts the copy of tabora.exe; the working folder is WorkFolder unless given.
