@@ -1,0 +1,113 @@
+#include "navigation/folder_entries.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/collator.h"
+#include "listing/listing_keys.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+DirEntry File(std::string name, std::uint64_t size, std::uint32_t attributes = 0x20) {
+    return {std::move(name), attributes, size, {2018, 9, 3, 12, 34, 56}};
+}
+
+DirEntry Dir(std::string name, std::uint32_t attributes = kAttrDirectory) {
+    // Some file systems report a size for folders too; it is not shown.
+    return {std::move(name), attributes, 4096, {2017, 1, 2, 3, 4, 5}};
+}
+
+TEST(FolderEntriesTest, TimeTextIsFixedWidth) {
+    EXPECT_EQ(TimeText({2018, 9, 3, 7, 4, 5}), "2018/09/03 07:04:05");
+    EXPECT_EQ(TimeText({1999, 12, 31, 23, 59, 59}), "1999/12/31 23:59:59");
+    EXPECT_EQ(TimeText({2001, 1, 1, 0, 0, 0}), "2001/01/01 00:00:00");
+}
+
+TEST(FolderEntriesTest, SearchResultsAreAppendedInOrder) {
+    TTabSlot slot;
+    for (const DirEntry& e : {Dir("."), Dir(".."), File("b.txt", 100), Dir("sub"),
+                              File("big.iso", 5368709120ull), File("表.doc", 0)})
+        AddFolderEntry(slot, e, false);
+
+    EXPECT_EQ(slot.Names, (Texts{"b.txt", "sub", "big.iso", "表.doc"}));
+    EXPECT_EQ(slot.Sizes, (Texts{"100", "0", "5368709120", "0"}));
+    EXPECT_EQ(slot.Kinds, "1011");
+    ASSERT_EQ(slot.Times.size(), 4u);
+    EXPECT_EQ(slot.Times[0], "2018/09/03 12:34:56");
+    EXPECT_EQ(slot.Times[1], "2017/01/02 03:04:05");
+    EXPECT_EQ(slot.TotalSize, 100.0 + 5368709120.0);
+
+    ClearEntries(slot);
+    EXPECT_TRUE(slot.Names.empty());
+    EXPECT_TRUE(slot.Sizes.empty());
+    EXPECT_TRUE(slot.Times.empty());
+    EXPECT_TRUE(slot.Kinds.empty());
+    EXPECT_EQ(slot.TotalSize, 0.0);
+}
+
+TEST(FolderEntriesTest, HiddenEntriesOnlyWhenShown) {
+    const std::vector<DirEntry> entries = {
+        File("a.txt", 10), File("secret.sys", 1000, 0x20 | kAttrHidden | 0x04),
+        Dir("hidden-dir", kAttrDirectory | kAttrHidden), File("ro.txt", 5, 0x01)};
+
+    TTabSlot hiding;
+    for (const DirEntry& e : entries) AddFolderEntry(hiding, e, false);
+    EXPECT_EQ(hiding.Names, (Texts{"a.txt", "ro.txt"}));
+    EXPECT_EQ(hiding.TotalSize, 15.0);
+
+    TTabSlot showing;
+    for (const DirEntry& e : entries) AddFolderEntry(showing, e, true);
+    EXPECT_EQ(showing.Names, (Texts{"a.txt", "secret.sys", "hidden-dir", "ro.txt"}));
+    EXPECT_EQ(showing.Kinds, "1101");
+    EXPECT_EQ(showing.TotalSize, 1015.0);
+}
+
+TEST(FolderEntriesTest, LargeFilesSortBySizeAfterReading) {
+    TTabSlot slot;
+    slot.SortKind = 1;
+    for (const DirEntry& e : {File("ten-gb", 10000000000ull), File("two-gib", 2147483648ull),
+                              File("small", 9), File("five-gib", 5368709120ull), Dir("sub")})
+        AddFolderEntry(slot, e, false);
+
+    const TWildMatch matcher;
+    const PlainCollator collator;
+    Texts order;
+    for (const std::string& key : BuildListing(slot, {}, matcher, collator))
+        order.push_back(slot.Names[EntryIndexOfKey(key)]);
+    EXPECT_EQ(order, (Texts{"sub", "small", "two-gib", "five-gib", "ten-gb"}));
+}
+
+TEST(FolderEntriesTest, DriveListFollowsTheMaskBits) {
+    TTabSlot slot;
+    AddFolderEntry(slot, File("left-over.txt", 77), false);
+
+    FillDriveList(slot, (1u << 0) | (1u << 2) | (1u << 3) | (1u << 25) | (1u << 26) | (1u << 31));
+    EXPECT_EQ(slot.Names, (Texts{"A:\\", "C:\\", "D:\\", "Z:\\"}));
+    EXPECT_EQ(slot.Sizes, (Texts{" ", " ", " ", " "}));
+    EXPECT_EQ(slot.Times, (Texts{" ", " ", " ", " "}));
+    EXPECT_EQ(slot.Kinds, "0000");
+    EXPECT_EQ(slot.TotalSize, 0.0);
+
+    FillDriveList(slot, 0);
+    EXPECT_TRUE(slot.Names.empty());
+    EXPECT_TRUE(slot.Kinds.empty());
+}
+
+TEST(FolderEntriesTest, SharesListUnderTheirLastName) {
+    TTabSlot slot;
+    AddShareEntry(slot, "\\\\server\\share");
+    AddShareEntry(slot, "\\\\server\\ソフト");
+    AddShareEntry(slot, "\\\\server\\表");
+    AddShareEntry(slot, "\\\\server\\ﾃﾞｰﾀ");
+    EXPECT_EQ(slot.Names, (Texts{"share", "ソフト", "表", "ﾃﾞｰﾀ"}));
+    EXPECT_EQ(slot.Sizes, (Texts{" ", " ", " ", " "}));
+    EXPECT_EQ(slot.Times, (Texts{" ", " ", " ", " "}));
+    EXPECT_EQ(slot.Kinds, "0000");
+    EXPECT_EQ(slot.TotalSize, 0.0);
+}
+
+}  // namespace

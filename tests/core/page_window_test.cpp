@@ -1,0 +1,95 @@
+#include "listing/listing_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+struct PageCase {
+    std::int32_t count;
+    int page;
+    std::int32_t start, end;
+    const char* text;
+};
+
+void ExpectPages(std::initializer_list<PageCase> cases, std::int32_t maxFiles = 200) {
+    for (const PageCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.count << " entries, page " << c.page);
+        PageWindow window = ComputePageWindow(c.count, true, maxFiles, c.page);
+        EXPECT_EQ(window.Start, c.start);
+        EXPECT_EQ(window.End, c.end);
+        EXPECT_EQ(PageText(c.count, true, maxFiles, c.page), c.text);
+    }
+}
+
+TEST(PageWindowTest, PagesCountFromTheEndOfTheListing) {
+    ExpectPages({
+        {450, 0, 250, 450, "  3/3"},
+        {450, 1, 50, 250, "  2/3"},
+        {450, 2, 0, 200, "  1/3"},
+        {400, 0, 200, 400, "  3/3"},
+        {400, 1, 0, 200, "  2/3"},
+        {400, 2, 0, 200, "  1/3"},
+    });
+}
+
+TEST(PageWindowTest, ShortListingsShowEverythingWithoutPageText) {
+    ExpectPages({
+        {0, 0, 0, 0, ""},
+        {1, 0, 0, 1, ""},
+        {150, 0, 0, 150, ""},
+        {150, 1, 0, 150, ""},
+        {199, 0, 0, 199, ""},
+    });
+    // Exactly one full page still counts one page past it, as two pages showing the same keys.
+    ExpectPages({
+        {200, 0, 0, 200, "  2/2"},
+        {200, 1, 0, 200, "  1/2"},
+        {201, 0, 1, 201, "  2/2"},
+        {201, 1, 0, 200, "  1/2"},
+    });
+}
+
+TEST(PageWindowTest, OtherPageSizesAndLargeListings) {
+    ExpectPages({{10, 0, 9, 10, "  11/11"}, {10, 9, 0, 1, "  2/11"}, {10, 10, 0, 1, "  1/11"}},
+                1);
+    ExpectPages({{100000, 0, 99800, 100000, "  501/501"},
+                 {100000, 127, 74400, 74600, "  374/501"},
+                 {100000, 499, 0, 200, "  2/501"}});
+}
+
+TEST(PageWindowTest, LimitOffShowsAllWithoutPageText) {
+    for (std::int32_t count : {0, 1, 150, 200, 450, 100000}) {
+        PageWindow window = ComputePageWindow(count, false, 200, 2);
+        EXPECT_EQ(window.Start, 0);
+        EXPECT_EQ(window.End, count);
+        EXPECT_EQ(PageText(count, false, 200, 0), "");
+    }
+}
+
+TEST(PageWindowTest, SizeTextSwitchesUnitsAboveEachBoundary) {
+    constexpr double kGiB = 1024.0 * 1024 * 1024;
+    EXPECT_EQ(SizeText(0), "0ﾊﾞｲﾄ");
+    EXPECT_EQ(SizeText(1), "1ﾊﾞｲﾄ");
+    EXPECT_EQ(SizeText(1024), "1024ﾊﾞｲﾄ");
+    EXPECT_EQ(SizeText(1025), "1KB");
+    EXPECT_EQ(SizeText(2047), "1KB");
+    EXPECT_EQ(SizeText(2048), "2KB");
+    EXPECT_EQ(SizeText(1048576), "1024KB");
+    EXPECT_EQ(SizeText(1048577), "1MB");
+    EXPECT_EQ(SizeText(2 * 1048576.0 - 1), "1MB");
+    EXPECT_EQ(SizeText(2 * kGiB), "2048MB");
+    EXPECT_EQ(SizeText(5 * kGiB), "5120MB");
+    EXPECT_EQ(SizeText(1e10), "9536MB");
+}
+
+TEST(PageWindowTest, StatusLineCountsEntriesAndTotalsTheFolder) {
+    EXPECT_EQ(ListingStatusText(3, 2048, ""), "3 ﾌｧｲﾙ  合計ｻｲｽﾞ:2KB");
+    EXPECT_EQ(ListingStatusText(0, 0, ""), "0 ﾌｧｲﾙ  合計ｻｲｽﾞ:0ﾊﾞｲﾄ");
+    EXPECT_EQ(ListingStatusText(450, 5 * 1048576.0 + 1, PageText(450, true, 200, 1)),
+              "450 ﾌｧｲﾙ  合計ｻｲｽﾞ:5MB  2/3");
+}
+
+}  // namespace
