@@ -45,6 +45,8 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnNextTab", &TFrmFile::mnNextTabClick},
         {"mnBackTab", &TFrmFile::mnBackTabClick},
         {"mnRefresh", &TFrmFile::mnRefreshClick},
+        {"mnSetFont", &TFrmFile::mnSetFontClick},
+        {"mnSetBackColor", &TFrmFile::mnSetBackColorClick},
     };
     return handlers;
 }
@@ -120,6 +122,8 @@ void TFrmFile::Construct() {
     }
     // 10.
     ::SetWindowTextA(CmbMask, Settings.Value("Mask").c_str());
+    // 11. The list images, in the background colour of the settings.
+    BuildListIcons();
     // 12. Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
     oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
@@ -139,6 +143,11 @@ void TFrmFile::Destroy() {
         ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         ::DestroyWindow(hwnd_);
         hwnd_ = nullptr;
+    }
+    // The list shares its image list (LVS_SHAREIMAGELISTS) and so leaves it to us.
+    if (ImageList1) {
+        ImageList_Destroy(ImageList1);
+        ImageList1 = nullptr;
     }
     if (oleInitialized_) {
         ::OleUninitialize();

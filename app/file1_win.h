@@ -182,6 +182,10 @@ private:
     void OpenStartupFolders();
     bool IsOwnWindow(HWND hwnd) const;
     void SetDetailView(bool on);
+    // One font and one colour for the list, the folder box, the mask box and the completion
+    // list (listing/font_colours_win.cpp).
+    void SetListFont(const LOGFONTA& font, COLORREF textColour);
+    void SetListBackground(COLORREF colour);
 
     HINSTANCE instance_;
     std::vector<std::string> args_;

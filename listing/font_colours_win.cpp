@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "app/file1_win.h"
 
 namespace {
@@ -20,6 +22,30 @@ int TFrmFile::FontPointSize() const {
     return ::MulDiv(height, 72, ScreenDpi());
 }
 
+void TFrmFile::SetListFont(const LOGFONTA& font, COLORREF textColour) {
+    HFONT handle = ::CreateFontIndirectA(&font);
+    if (!handle) return;
+    listLogFont_ = font;
+    fontColour_ = textColour;
+    // The three boxes share the list's font handle; the old one goes only after they let go.
+    for (HWND control : {ListView1, CmbDir, CmbMask, lstHokan})
+        ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
+    listFont_.reset(handle);
+    ListView_SetTextColor(ListView1, fontColour_);
+    // The boxes take their text colour from WM_CTLCOLOR* when they paint.
+    for (HWND control : {ListView1, CmbDir, CmbMask, lstHokan})
+        ::InvalidateRect(control, nullptr, TRUE);
+}
+
+void TFrmFile::SetListBackground(COLORREF colour) {
+    backColour_ = colour;
+    backBrush_.reset(::CreateSolidBrush(backColour_));
+    ListView_SetBkColor(ListView1, backColour_);
+    ListView_SetTextBkColor(ListView1, backColour_);
+    for (HWND control : {ListView1, CmbDir, CmbMask, lstHokan})
+        ::InvalidateRect(control, nullptr, TRUE);
+}
+
 void TFrmFile::ApplyFontAndColours() {
     // Read everything first: a bad value stops here with its conversion error and changes
     // nothing on screen.
@@ -28,23 +54,28 @@ void TFrmFile::ApplyFontAndColours() {
 
     LOGFONTA lf{};
     lf.lfCharSet = static_cast<BYTE>(font.Charset);
-    fontColour_ = static_cast<COLORREF>(font.Color);
     lf.lfHeight = font.Height;
     lstrcpynA(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
     // The size in points decides the final height.
     lf.lfHeight = -::MulDiv(font.Size, ScreenDpi(), 72);
-    HFONT handle = ::CreateFontIndirectA(&lf);
-    if (!handle) return;
-    listLogFont_ = lf;
-    for (HWND control : {ListView1, CmbDir, CmbMask, lstHokan})
-        ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
-    listFont_.reset(handle);
-
-    backColour_ = static_cast<COLORREF>(background);
-    backBrush_.reset(::CreateSolidBrush(backColour_));
-    ListView_SetBkColor(ListView1, backColour_);
-    ListView_SetTextBkColor(ListView1, backColour_);
-    ListView_SetTextColor(ListView1, fontColour_);
-    for (HWND control : {CmbDir, CmbMask, lstHokan}) ::InvalidateRect(control, nullptr, TRUE);
+    SetListFont(lf, static_cast<COLORREF>(font.Color));
+    SetListBackground(static_cast<COLORREF>(background));
     FormResize();
+}
+
+void TFrmFile::mnSetFontClick() {
+    LOGFONTA font = listLogFont_;
+    COLORREF colour = fontColour_;
+    if (!Ui.ChooseFontDialog(hwnd_, font, colour)) return;
+    SetListFont(font, colour);
+    // The folder box is as high as its font.
+    FormResize();
+}
+
+void TFrmFile::mnSetBackColorClick() {
+    COLORREF colour = ListView_GetBkColor(ListView1);
+    if (!Ui.ChooseColourDialog(hwnd_, colour)) return;
+    SetListBackground(colour);
+    Settings.Set("BGColor", std::to_string(ListView_GetBkColor(ListView1)));
+    BuildListIcons();
 }

@@ -11,6 +11,7 @@ packages=(
     locales
     fonts-ipafont-gothic # readable Japanese in screenshots
     imagemagick          # screenshots and their conversion to PNG
+    python3              # draws the list images from their text pixel art
     googletest           # sources, built for both the host and MinGW
     libbenchmark-dev
 )
