@@ -26,10 +26,17 @@ std::string StatusText(HWND status) {
     return text;
 }
 
+// The common settings with every file listed.
+std::string ListAllSettings() {
+    std::string s = ValidSettings();
+    s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
+    return s;
+}
+
 class Navigation : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir.Write("tabora.ini", ValidSettings() + "HiddenFile=0\r\n");
+        dir.Write("tabora.ini", ListAllSettings() + "HiddenFile=0\r\n");
         root = dir.Make("root");
         dir.Make("root\\z");
         for (const char* name : {"b", "A", "a1"}) dir.Write(std::string("root\\") + name, "12345");
@@ -48,8 +55,9 @@ protected:
 };
 
 TEST_F(Navigation, ListsFoldersFirstThenNamesWithoutCaseAndSumsUp) {
-    dir.Write("tabora.ini", ValidSettings() + "Sort=0\r\nMask=\r\n");  // first Sort=1 wins
     auto form = Start({root});
+    Current(*form).SortKind = 0;
+    form->ListFolder(form->CurrentSlot());
     EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"z", "A", "a1", "b"}));
     EXPECT_EQ(StatusText(form->StatusBar1), "4 ﾌｧｲﾙ  合計ｻｲｽﾞ:15ﾊﾞｲﾄ");
     // Sizes: empty for folders, bytes for files; times cut to minutes.
@@ -84,7 +92,7 @@ TEST_F(Navigation, SortKindsMasksAndHiddenFiles) {
     EXPECT_EQ(ListCaptions(form->ListView1),
               (std::vector<std::string>{"sub.d", "Makefile", "a.c", "b.cpp", "c.txt"}));
 
-    // The mask box text from the settings ('*.txt;*.doc') filters files, never folders.
+    // The mask box filters files, never folders.
     ::SetWindowTextA(form->CmbMask, "*.txt");
     form->ListFolder(form->CurrentSlot());
     EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"sub.d", "c.txt"}));
@@ -241,7 +249,7 @@ TEST_F(Navigation, NewTabCopiesTheTabOrOpensTheSelectedFolder) {
 TEST_F(Navigation, DisplayLimitShowsPagesFromTheEnd) {
     std::string many = dir.Make("many");
     for (int i = 0; i < 5; ++i) dir.Write("many\\f" + std::to_string(i), "");
-    dir.Write("tabora.ini", ValidSettings() + "Hyojisu=1\r\nMaxFiles=2\r\nSort=0\r\n");
+    dir.Write("tabora.ini", ListAllSettings() + "Hyojisu=1\r\nMaxFiles=2\r\n");
     auto form = Start({many});
     Current(*form).SortKind = 0;
     form->ListFolder(form->CurrentSlot());
