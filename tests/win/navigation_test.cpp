@@ -137,6 +137,32 @@ TEST_F(Navigation, FolderThatCannotBeOpenedLeavesTheTabAsItWas) {
     EXPECT_EQ(WindowText(form->CmbDir), root);
 }
 
+TEST_F(Navigation, NamesWithAwkwardBytesAndOverlongPaths) {
+    // Second bytes 0x5C and 0x7C, half-width katakana and a leading dot.
+    std::string f = dir.Make("表示");
+    dir.Make("表示\\ソース");
+    dir.Make("表示\\ﾊﾝｶｸ");
+    dir.Write("表示\\.profile", "p");
+    dir.Write("表示\\ポ.txt", "x");
+    auto form = Start({f});
+    form->MenuItem("mnHiddenFile").Checked = true;  // Wine marks dot files hidden
+    form->mnRefreshClick();
+    EXPECT_EQ(ListCaptions(form->ListView1),
+              (std::vector<std::string>{"ソース", "ﾊﾝｶｸ", ".profile", "ポ.txt"}));
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"表示"});
+    form->OpenFolder(f + "\\ソース", true);
+    form->GoUp();
+    EXPECT_EQ(Current(*form).Folder, f);
+
+    // Where the system does not take paths that long, the folder is refused cleanly.
+    std::string deep = f;
+    while (deep.size() < 300) deep += "\\" + std::string(40, 'd');
+    EXPECT_FALSE(form->OpenFolder(deep, true));
+    ASSERT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(ui.Shown[0].Text, "開けません");
+    EXPECT_EQ(Current(*form).Folder, f);
+}
+
 TEST_F(Navigation, HistoryBackForwardAndNewVisitDropsForwardEntries) {
     std::string a = dir.Make("a"), b = dir.Make("b"), c = dir.Make("c"), d = dir.Make("d");
     auto form = Start({a});
