@@ -35,6 +35,27 @@ void ScrollToTop(HWND list, int top, bool details) {
     }
 }
 
+// Every column as wide as its longest text; in details view never narrower than its header,
+// so 'ｻｲｽﾞ' stays readable over a column of short numbers.
+void SizeColumns(HWND list, bool details) {
+    if (!details) {
+        ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE);
+        return;
+    }
+    for (int column = 0; column < 3; ++column) {
+        ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
+        int contents = ListView_GetColumnWidth(list, column);
+        char caption[64] = {};
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT;
+        col.pszText = caption;
+        col.cchTextMax = sizeof caption;
+        ListView_GetColumn(list, column, &col);
+        int header = ListView_GetStringWidth(list, caption) + 16;
+        if (header > contents) ListView_SetColumnWidth(list, column, header);
+    }
+}
+
 }  // namespace
 
 void TFrmFile::ListFolder(int slotIndex) {
@@ -83,8 +104,7 @@ void TFrmFile::ListFolder(int slotIndex) {
 
     const bool details = MenuItem("mnDetail").Checked;
     if (details) SetListStyle(ListView1, LVS_REPORT);
-    for (int column = 0; column < (details ? 3 : 1); ++column)
-        ListView_SetColumnWidth(ListView1, column, LVSCW_AUTOSIZE);
+    SizeColumns(ListView1, details);
     ScrollToTop(ListView1, slot.TopIndex, details);
     ::SendMessageA(ListView1, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(ListView1, nullptr, TRUE);
