@@ -197,7 +197,7 @@ void TFrmFile::CreateControls() {
     ::SetWindowTextA(CmbMask, "*.*");
     ListView1 = CreateChild(hwnd_, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                             visible | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS | LVS_EDITLABELS |
-                                LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+                                LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
                             kListDesign);
     ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
     const struct {
@@ -423,6 +423,29 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
         return FALSE;
     }
     if (nm.hwndFrom == ListView1) {
+        if (nm.code == LVN_GETDISPINFOA)
+            ListView1GetDispInfo(const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(nm)));
+        if (nm.code == LVN_ODFINDITEMA)
+            return ListView1FindItem(reinterpret_cast<const NMLVFINDITEMA&>(nm));
+        if (nm.code == LVN_ODFINDITEMW) {
+            // Wine asks in UTF-16 even an ANSI parent.
+            const auto& wide = reinterpret_cast<const NMLVFINDITEMW&>(nm);
+            std::string name;
+            if ((wide.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && wide.lvfi.psz) {
+                int n = ::WideCharToMultiByte(CP_ACP, 0, wide.lvfi.psz, -1, nullptr, 0, nullptr,
+                                              nullptr);
+                name.resize(n > 0 ? n : 0);
+                if (n > 0)
+                    ::WideCharToMultiByte(CP_ACP, 0, wide.lvfi.psz, -1, name.data(), n, nullptr,
+                                          nullptr);
+            }
+            NMLVFINDITEMA find{};
+            find.hdr = nm;
+            find.iStart = wide.iStart;
+            find.lvfi.flags = wide.lvfi.flags;
+            find.lvfi.psz = name.c_str();
+            return ListView1FindItem(find);
+        }
         if (nm.code == NM_DBLCLK) ListView1DblClick();
         return 0;
     }

@@ -71,6 +71,10 @@ public:
 
     // ---- the list (listing/)
     void ListFolder(int slot);
+    // The texts and image of one row, asked for by the list as it draws.
+    void ListView1GetDispInfo(NMLVDISPINFOA& info);
+    // The row whose name matches a search of the list, or -1.
+    int ListView1FindItem(const NMLVFINDITEMA& find) const;
 
     // ---- navigation (navigation/)
     bool OpenFolder(const std::string& path, bool addToHistory);
@@ -128,6 +132,7 @@ public:
     std::vector<std::string> PasteList;
     std::int32_t PageStart = 0;
     std::int32_t PageEnd = 0;
+    int ListedSlot = -1;  // the slot whose entries the list shows
     TWildMatch WildMatch;
     std::string DesktopPath;
     std::array<int, 5> SavedShortCuts{};  // mnDelete, mnDelete2, mnCopy, mnPaste, mnCut

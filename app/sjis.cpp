@@ -47,11 +47,11 @@ std::string MapSingleBytes(std::string_view text, Map map) {
 }
 }  // namespace
 
-std::string AnsiUpper(std::string_view text) {
+std::string UpperCase(std::string_view text) {
     return MapSingleBytes(text, [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; });
 }
 
-std::string AnsiLower(std::string_view text) {
+std::string LowerCase(std::string_view text) {
     return MapSingleBytes(text, [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; });
 }
 

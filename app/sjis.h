@@ -33,8 +33,8 @@ bool EndsWithBackslash(std::string_view text);
 
 // Upper/lower case of the single-byte letters a-z/A-Z only; double-byte characters
 // (including their trail bytes, which may look like letters) are left alone.
-std::string AnsiUpper(std::string_view text);
-std::string AnsiLower(std::string_view text);
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
 
 // Pad with blanks to width bytes (never cut).
 std::string PadLeft(std::string_view text, std::size_t width);

@@ -6,6 +6,10 @@
 
 #include "app/file1_win.h"
 #include "listing/listing_keys.h"
+#include "app/sjis.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -64,7 +68,7 @@ void TFrmFile::ListFolder(int slotIndex) {
     ::SetWindowTextA(CmbDir, slot.Folder.c_str());
     ::SendMessageA(ListView1, WM_SETREDRAW, FALSE, 0);
     SetListStyle(ListView1, LVS_LIST);
-    ListView_DeleteAllItems(ListView1);
+    ListView_SetItemCountEx(ListView1, 0, 0);  // drops the old rows with their states
 
     std::string maskText(static_cast<std::size_t>(::GetWindowTextLengthA(CmbMask)) + 1, '\0');
     maskText.resize(static_cast<std::size_t>(
@@ -81,26 +85,10 @@ void TFrmFile::ListFolder(int slotIndex) {
     PageStart = window.Start;
     PageEnd = window.End;
 
-    ListView_SetItemCount(ListView1, PageEnd - PageStart);
-    LVITEMA item{};
-    for (std::int32_t d = PageStart; d < PageEnd; ++d) {
-        const std::string& key = CurrentListing[slot.Reverse ? PageEnd + PageStart - d - 1 : d];
-        std::int32_t entry = EntryIndexOfKey(key);
-        if (entry < 0) continue;
-        const std::string& name = slot.Names[entry];
-        const bool folder = slot.Kinds[entry] == '0';
-        int image = folder ? 0 : FileIconIndex(name);
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = d - PageStart;
-        item.iSubItem = 0;
-        item.pszText = const_cast<char*>(name.c_str());
-        item.iImage = image >= 16 ? 1 : image;
-        int at = ListView_InsertItem(ListView1, &item);
-        std::string size = folder ? std::string() : slot.Sizes[entry];
-        std::string time = slot.Times[entry].substr(0, 16);
-        ListView_SetItemText(ListView1, at, 1, size.data());
-        ListView_SetItemText(ListView1, at, 2, time.data());
-    }
+    // The list holds no items of its own: it asks for each row it draws (ListItemText), so a
+    // listing of any size costs one count here.
+    ListedSlot = slotIndex;
+    ListView_SetItemCountEx(ListView1, PageEnd - PageStart, 0);
 
     const bool details = MenuItem("mnDetail").Checked;
     if (details) SetListStyle(ListView1, LVS_REPORT);
@@ -115,4 +103,54 @@ void TFrmFile::ListFolder(int slotIndex) {
                                            PageText(count, limitOn, MaxFilesValue, slot.Page));
     ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
     DragToNextArmed = false;
+}
+
+void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
+    LVITEMA& item = info.item;
+    std::int32_t index = ItemToEntry(item.iItem);
+    if (ListedSlot < 0 || index < 0 || index >= static_cast<std::int32_t>(CurrentListing.size()))
+        return;
+    const TTabSlot& slot = TabSlots[ListedSlot];
+    std::int32_t entry = EntryIndexOfKey(CurrentListing[index]);
+    if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size())) return;
+    const bool folder = slot.Kinds[entry] == '0';
+    if (item.mask & LVIF_IMAGE) {
+        int image = folder ? 0 : FileIconIndex(slot.Names[entry]);
+        item.iImage = image >= 16 ? 1 : image;
+    }
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        std::string_view text;
+        switch (item.iSubItem) {
+            case 0: text = slot.Names[entry]; break;
+            case 1: text = folder ? std::string_view() : std::string_view(slot.Sizes[entry]); break;
+            case 2: text = std::string_view(slot.Times[entry]).substr(0, 16); break;
+            default: break;
+        }
+        std::size_t n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
+        std::memcpy(item.pszText, text.data(), n);
+        item.pszText[n] = '\0';
+    }
+}
+
+int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
+    // Searching by name: what ListView_FindItem and typing the first letters of a name ask.
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz) return -1;
+    const std::string wanted = sjis::UpperCase(find.lvfi.psz);
+    const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
+    const int count = PageEnd - PageStart;
+    if (ListedSlot < 0 || count <= 0) return -1;
+    const TTabSlot& slot = TabSlots[ListedSlot];
+    const int start = find.iStart < 0 || find.iStart >= count ? 0 : find.iStart;
+    for (int step = 0; step < count; ++step) {
+        int row = start + step;
+        if (row >= count) {
+            if (!(find.lvfi.flags & LVFI_WRAP)) return -1;
+            row -= count;
+        }
+        std::int32_t entry = EntryIndexOfKey(CurrentListing[ItemToEntry(row)]);
+        if (entry < 0) continue;
+        std::string name = sjis::UpperCase(slot.Names[entry]);
+        if (partial ? name.compare(0, wanted.size(), wanted) == 0 : name == wanted) return row;
+    }
+    return -1;
 }

@@ -68,7 +68,7 @@ bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::s
         std::none_of(filter.Masks.begin(), filter.Masks.end(),
                      [&](const std::string& mask) { return matcher.Match(name, mask); }))
         return false;
-    if (filter.QuickMask && !ContainsAtCharBoundary(sjis::AnsiLower(name), filter.QuickMaskText))
+    if (filter.QuickMask && !ContainsAtCharBoundary(sjis::LowerCase(name), filter.QuickMaskText))
         return false;
     return true;
 }

@@ -50,8 +50,8 @@ bool PartWalk(std::string_view t, std::string_view p) {
 }  // namespace
 
 bool TWildMatch::Match(std::string_view name, std::string_view mask) const {
-    std::string upperName = sjis::AnsiUpper(name);
-    std::string upperMask = sjis::AnsiUpper(mask);
+    std::string upperName = sjis::UpperCase(name);
+    std::string upperMask = sjis::UpperCase(mask);
     Halves n = SplitAtLastDot(upperName);
     Halves m = SplitAtLastDot(upperMask);
     if (n.Base.empty() || m.Base.empty()) return false;

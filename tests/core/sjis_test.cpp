@@ -81,15 +81,15 @@ TEST(SjisTest, SeparatorsAndTrailingBackslash) {
 
 TEST(SjisTest, CaseChangesTouchOnlySingleByteLetters) {
     // ヂ (83 61) must not become ア (83 41), nor ア become ヂ.
-    EXPECT_EQ(sjis::AnsiUpper("abc\x83\x61xyz"), "ABC\x83\x61XYZ");
-    EXPECT_EQ(sjis::AnsiLower("ABC\x83\x41XYZ"), "abc\x83\x41xyz");
+    EXPECT_EQ(sjis::UpperCase("abc\x83\x61xyz"), "ABC\x83\x61XYZ");
+    EXPECT_EQ(sjis::LowerCase("ABC\x83\x41XYZ"), "abc\x83\x41xyz");
     // Full-width letters and half-width kana stay as they are.
-    EXPECT_EQ(sjis::AnsiUpper("ａｂｱ"), "ａｂｱ");
-    EXPECT_EQ(sjis::AnsiLower("ＡＢｱ"), "ＡＢｱ");
-    EXPECT_EQ(sjis::AnsiUpper("a1-_.[]{}@`"), "A1-_.[]{}@`");
+    EXPECT_EQ(sjis::UpperCase("ａｂｱ"), "ａｂｱ");
+    EXPECT_EQ(sjis::LowerCase("ＡＢｱ"), "ＡＢｱ");
+    EXPECT_EQ(sjis::UpperCase("a1-_.[]{}@`"), "A1-_.[]{}@`");
     // A trailing lead byte is kept, and the letter before it still changes.
-    EXPECT_EQ(sjis::AnsiUpper("z\x83"), "Z\x83");
-    EXPECT_EQ(sjis::AnsiLower("Z\x83"), "z\x83");
+    EXPECT_EQ(sjis::UpperCase("z\x83"), "Z\x83");
+    EXPECT_EQ(sjis::LowerCase("Z\x83"), "z\x83");
 }
 
 TEST(SjisTest, PaddingNeverCuts) {
