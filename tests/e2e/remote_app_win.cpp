@@ -109,6 +109,28 @@ INPUT KeyInput(WORD key, bool up) {
     return in;
 }
 
+INPUT MouseInput(POINT screen, DWORD flags) {
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = ::MulDiv(screen.x, 65535, width > 1 ? width - 1 : 1);
+    in.mi.dy = ::MulDiv(screen.y, 65535, height > 1 ? height - 1 : 1);
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+
+void SendMouse(POINT screen, DWORD flags) {
+    INPUT in = MouseInput(screen, flags);
+    ::SendInput(1, &in, sizeof in);
+}
+
+RECT ToScreen(HWND control, RECT rect) {
+    ::MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -258,6 +280,90 @@ std::string StatusBarText(HWND statusBar) {
     return "";
 }
 
+std::vector<int> ListViewImages(HWND listView) {
+    const auto count = static_cast<int>(Send(listView, LVM_GETITEMCOUNT));
+    std::vector<int> images;
+    RemoteBuffer buffer(listView, sizeof(LVITEMA));
+    for (int i = 0; i < count; ++i) {
+        LVITEMA item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = i;
+        item.iImage = -100;  // a value no item has, so an unanswered request shows
+        buffer.Write(0, &item, sizeof item);
+        if (!Send(listView, LVM_GETITEMA, 0, buffer.Param()))
+            throw std::runtime_error("LVM_GETITEMA failed for item " + std::to_string(i));
+        buffer.Read(0, &item, sizeof item);
+        images.push_back(item.iImage);
+    }
+    return images;
+}
+
+std::vector<std::string> ListViewColumns(HWND listView) {
+    std::vector<std::string> captions;
+    RemoteBuffer buffer(listView, sizeof(LVCOLUMNA) + kRemoteTextMax);
+    const std::size_t textAt = sizeof(LVCOLUMNA);
+    const char nul = '\0';
+    for (int i = 0;; ++i) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = buffer.At(textAt);
+        column.cchTextMax = static_cast<int>(kRemoteTextMax);
+        buffer.Write(0, &column, sizeof column);
+        buffer.Write(textAt, &nul, 1);
+        if (!Send(listView, LVM_GETCOLUMNA, static_cast<WPARAM>(i), buffer.Param())) break;
+        captions.push_back(buffer.ReadText(textAt, kRemoteTextMax));
+    }
+    return captions;
+}
+
+void SelectListItem(HWND listView, int index) {
+    RemoteBuffer buffer(listView, sizeof(LVITEMA));
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = 0;
+    buffer.Write(0, &item, sizeof item);
+    Send(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), buffer.Param());
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    buffer.Write(0, &item, sizeof item);
+    if (!Send(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(index), buffer.Param()))
+        throw std::runtime_error("cannot select list item " + std::to_string(index));
+}
+
+RECT TabItemScreenRect(HWND tab, int index) {
+    RemoteBuffer buffer(tab, sizeof(RECT));
+    RECT rect{};
+    buffer.Write(0, &rect, sizeof rect);
+    if (!Send(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), buffer.Param()))
+        throw std::runtime_error("no rectangle for tab " + std::to_string(index));
+    buffer.Read(0, &rect, sizeof rect);
+    return ToScreen(tab, rect);
+}
+
+RECT ListItemScreenRect(HWND listView, int index, int part) {
+    RemoteBuffer buffer(listView, sizeof(RECT));
+    RECT rect{};
+    rect.left = part;
+    buffer.Write(0, &rect, sizeof rect);
+    if (!Send(listView, LVM_GETITEMRECT, static_cast<WPARAM>(index), buffer.Param()))
+        throw std::runtime_error("no rectangle for list item " + std::to_string(index));
+    buffer.Read(0, &rect, sizeof rect);
+    return ToScreen(listView, rect);
+}
+
+HWND FocusedWindowOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+bool InMenuMode(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) return false;
+    return (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
+}
+
 bool BringToFront(HWND hwnd) {
     return WaitUntil(
         [hwnd] {
@@ -278,6 +384,42 @@ void TypeKey(WORD key, const std::vector<WORD>& modifiers) {
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     // Give the target's input queue time to take the keys before anything else happens.
     ::Sleep(100);
+}
+
+POINT CenterOf(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void ClickAt(POINT screen) {
+    SendMouse(screen, 0);
+    ::Sleep(50);
+    SendMouse(screen, MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(50);
+    SendMouse(screen, MOUSEEVENTF_LEFTUP);
+    ::Sleep(150);
+}
+
+void DragMouse(POINT from, POINT to) {
+    constexpr int kSteps = 8;
+    SendMouse(from, 0);
+    ::Sleep(50);
+    SendMouse(from, MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(100);
+    for (int step = 1; step <= kSteps; ++step) {
+        POINT at{from.x + (to.x - from.x) * step / kSteps,
+                 from.y + (to.y - from.y) * step / kSteps};
+        SendMouse(at, 0);
+        ::Sleep(40);
+    }
+    SendMouse(to, MOUSEEVENTF_LEFTUP);
+    ::Sleep(200);
+}
+
+COLORREF ScreenPixel(POINT screen) {
+    HDC dc = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(dc, screen.x, screen.y);
+    ::ReleaseDC(nullptr, dc);
+    return colour;
 }
 
 bool SaveScreenshot(const std::string& path) {

@@ -13,10 +13,27 @@ namespace e2e {
 
 inline constexpr DWORD kStartTimeoutMs = 15000;
 inline constexpr DWORD kStepTimeoutMs = 10000;
+// How long a reading may take to reach the state a key or click should have produced.
+inline constexpr DWORD kSettleTimeoutMs = 5000;
 
 // Polls `done` every 20 ms until it returns true or `timeoutMs` has passed; the result is
 // the last answer of `done`.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kStepTimeoutMs);
+
+// Reads `read` until it gives `expected` or the timeout passes and returns the last reading,
+// so that a test compares it and shows what was there instead:
+//   EXPECT_EQ(Settle([&] { return TabTexts(tabs); }, expected), expected);
+template <typename Read, typename T>
+auto Settle(Read read, const T& expected, DWORD timeoutMs = kSettleTimeoutMs) {
+    auto value = read();
+    WaitUntil(
+        [&] {
+            value = read();
+            return value == expected;
+        },
+        timeoutMs);
+    return value;
+}
 
 // ---- windows of any process
 
@@ -45,6 +62,20 @@ std::vector<std::string> TabTexts(HWND tab);
 int CurrentTabIndex(HWND tab);
 std::vector<std::string> ListViewTexts(HWND listView, int subItem = 0);
 std::string StatusBarText(HWND statusBar);
+// Image index of every item (LVIF_IMAGE).
+std::vector<int> ListViewImages(HWND listView);
+// Captions of the columns, in column order.
+std::vector<std::string> ListViewColumns(HWND listView);
+// Makes `index` the only selected item and the focused one, as a click on it would.
+void SelectListItem(HWND listView, int index);
+// Rectangles in screen coordinates: a tab, and one part (LVIR_ICON, LVIR_LABEL ...) of a
+// list item.
+RECT TabItemScreenRect(HWND tab, int index);
+RECT ListItemScreenRect(HWND listView, int index, int part);
+// The window that has the keyboard focus in the thread that owns `window`.
+HWND FocusedWindowOf(HWND window);
+// True while the thread that owns `window` is in a menu (the menu bar or a popup).
+bool InMenuMode(HWND window);
 
 // ---- input
 
@@ -53,12 +84,20 @@ bool BringToFront(HWND hwnd);
 // Types one key with modifiers (VK_SHIFT, VK_CONTROL, VK_MENU) held down, through SendInput,
 // so that the target sees the modifiers in GetKeyState as it would from a keyboard.
 void TypeKey(WORD key, const std::vector<WORD>& modifiers = {});
+// Left click at a screen point, through SendInput.
+void ClickAt(POINT screen);
+// Presses the left button at `from`, moves in steps to `to` (past any drag threshold) and
+// releases it there.
+void DragMouse(POINT from, POINT to);
+POINT CenterOf(const RECT& rect);
 
 // ---- screenshots
 
 // Saves the whole screen as a 24-bit BMP; returns false when the screen cannot be read or
 // the file cannot be written.
 bool SaveScreenshot(const std::string& path);
+// The colour of one pixel on the screen as it is shown now.
+COLORREF ScreenPixel(POINT screen);
 
 // ---- processes
 

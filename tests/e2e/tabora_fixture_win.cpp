@@ -1,5 +1,11 @@
 #include "tests/e2e/tabora_fixture_win.h"
 
+// <commctrl.h> needs <windows.h> before it.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
 namespace e2e {
 
 IniLines& IniLines::Set(const std::string& key, const std::string& value) {
@@ -62,6 +68,37 @@ std::vector<std::string> SplitCrLf(const std::string& bytes) {
         start = end + 2;
     }
     return lines;
+}
+
+MainWindow::MainWindow(HWND main) : Main(main) {
+    if (!main) return;
+    TabStrip = FindControl(main, WC_TABCONTROLA);
+    List = FindControl(main, WC_LISTVIEWA);
+    StatusBar = FindControl(main, STATUSCLASSNAMEA);
+    FolderBox = FindControl(main, "Edit");
+    for (HWND button : FindControls(main, "Button")) {
+        const std::string glyph = TextOf(button);
+        if (glyph == "←") Back = button;
+        if (glyph == "→") Forward = button;
+    }
+}
+
+bool MainWindow::Complete() const {
+    const std::pair<HWND, const char*> controls[] = {
+        {Main, "main window"},      {TabStrip, "tab strip"},   {List, "list view"},
+        {StatusBar, "status bar"},  {FolderBox, "folder box"}, {Back, "back button"},
+        {Forward, "forward button"}};
+    bool complete = true;
+    for (const auto& [hwnd, what] : controls) {
+        if (hwnd) continue;
+        ADD_FAILURE() << "no " << what;
+        complete = false;
+    }
+    return complete;
+}
+
+std::pair<bool, bool> MainWindow::HistoryButtons() const {
+    return {::IsWindowEnabled(Back) != 0, ::IsWindowEnabled(Forward) != 0};
 }
 
 void TaboraTest::SetUp() {

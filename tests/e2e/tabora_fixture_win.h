@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/e2e/remote_app_win.h"
@@ -30,6 +31,29 @@ IniLines ValidSettings();
 
 // Splits a file at CR LF; a final line without CR LF is kept as it is.
 std::vector<std::string> SplitCrLf(const std::string& bytes);
+
+// The controls of a main window that the tests read and drive. Missing ones are nullptr.
+struct MainWindow {
+    explicit MainWindow(HWND main);
+    // True when every control was found; otherwise a failure has been recorded.
+    bool Complete() const;
+
+    std::string FolderText() const { return TextOf(FolderBox); }
+    std::vector<std::string> Tabs() const { return TabTexts(TabStrip); }
+    int CurrentTab() const { return CurrentTabIndex(TabStrip); }
+    std::vector<std::string> Items(int subItem = 0) const { return ListViewTexts(List, subItem); }
+    std::string Status() const { return StatusBarText(StatusBar); }
+    // Enabled states of the Back and Forward buttons, in this order.
+    std::pair<bool, bool> HistoryButtons() const;
+
+    HWND Main = nullptr;
+    HWND TabStrip = nullptr;
+    HWND List = nullptr;
+    HWND StatusBar = nullptr;
+    HWND FolderBox = nullptr;
+    HWND Back = nullptr;     // "←"
+    HWND Forward = nullptr;  // "→"
+};
 
 class TaboraTest : public ::testing::Test {
   protected:

@@ -43,7 +43,15 @@ std::string DefaultProgramFolder() {
 }  // namespace
 
 void SetProgramFolder(const std::string& folder) {
-    ProgramFolderText() = WithBackslash(ToWindowsPath(folder));
+    std::string path = ToWindowsPath(folder);
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    // A relative folder ("build/windows/bin") is taken from the current folder, so that the
+    // build folder above it is known too.
+    char full[MAX_PATH * 2] = {};
+    const DWORD n = ::GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    if (n > 0 && n < sizeof full) path = full;
+    ProgramFolderText() = WithBackslash(path);
 }
 
 const std::string& ProgramFolder() {
@@ -120,6 +128,33 @@ void RemoveTree(const std::string& path) {
         ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(path.c_str());
     }
+}
+
+bool MakeSparseFile(const std::string& path, unsigned long long size) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(size);
+    const bool ok = ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
+    return ::CloseHandle(file) && ok;
+}
+
+bool SetLastWriteTime(const std::string& path, const std::string& localTime) {
+    SYSTEMTIME local{};
+    if (std::sscanf(localTime.c_str(), "%hu/%hu/%hu %hu:%hu:%hu", &local.wYear, &local.wMonth,
+                    &local.wDay, &local.wHour, &local.wMinute, &local.wSecond) != 6)
+        return false;
+    FILETIME localFile{}, utc{};
+    if (!::SystemTimeToFileTime(&local, &localFile) || !::LocalFileTimeToFileTime(&localFile, &utc))
+        return false;
+    // FILE_FLAG_BACKUP_SEMANTICS lets a folder be opened too.
+    HANDLE file =
+        ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool ok = ::SetFileTime(file, nullptr, nullptr, &utc) != 0;
+    return ::CloseHandle(file) && ok;
 }
 
 TestFolder::TestFolder() {

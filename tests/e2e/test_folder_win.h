@@ -9,7 +9,8 @@
 namespace e2e {
 
 // The folder that holds the built tabora.exe, given on the command line (a Unix path is
-// taken as seen through Wine's Z: drive). Ends with a backslash.
+// taken as seen through Wine's Z: drive, a relative one from the current folder). Ends
+// with a backslash.
 void SetProgramFolder(const std::string& folder);
 const std::string& ProgramFolder();
 // The build folder: the parent of the program folder. Ends with a backslash.
@@ -27,6 +28,11 @@ bool FolderExists(const std::string& path);
 // Names in a folder, without "." and "..", in the order the file system gives them.
 std::vector<std::string> FolderEntries(const std::string& folder);
 void RemoveTree(const std::string& path);
+// A file of `size` bytes that takes no room on disk (its end set past an empty start).
+bool MakeSparseFile(const std::string& path, unsigned long long size);
+// Sets the last-write time of a file or folder to a local time given as
+// "yyyy/mm/dd hh:nn:ss".
+bool SetLastWriteTime(const std::string& path, const std::string& localTime);
 
 // A new empty folder under the temporary folder, removed with everything in it on
 // destruction.
