@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "commands/shortcut_text.h"
+#include "navigation/bookmarks.h"
 #include "platform/menu_render_win.h"
 
 namespace {
@@ -47,6 +48,12 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnRefresh", &TFrmFile::mnRefreshClick},
         {"mnSetFont", &TFrmFile::mnSetFontClick},
         {"mnSetBackColor", &TFrmFile::mnSetBackColorClick},
+        {"mnDesktop", &TFrmFile::mnDesktopClick},
+        {"N11", &TFrmFile::mnDrive},
+        {"D1", &TFrmFile::mnDrive},
+        {"mnAddBookmark", &TFrmFile::mnAddBookmarkClick},
+        {"mnOpenClipDir", &TFrmFile::mnOpenClipDirClick},
+        {"popDirDelete", &TFrmFile::popDirDeleteClick},
     };
     return handlers;
 }
@@ -127,6 +134,8 @@ void TFrmFile::Construct() {
     // 12. Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
     oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
+    // 13. The bookmark menu.
+    BuildBookmarkMenu();
     // 14.-15.
     OpenStartupFolders();
     // 16.-17.
@@ -240,13 +249,24 @@ void TFrmFile::CreateMenus() {
     MainMenu1 = MainMenuDesign();
     PopupMenu1 = FileListPopupDesign();
     PopupMenu2 = TabPopupDesign();
+    RefreshMainMenu();
+}
+
+void TFrmFile::RefreshMainMenu() {
+    // Ids run on through all three menus, so a grown main menu renumbers the popups too.
     int next = AssignCommands(MainMenu1, kFirstMenuCommand);
     next = AssignCommands(PopupMenu1, next);
     AssignCommands(PopupMenu2, next);
-    mainMenu_.reset(RenderMenu(MainMenu1, false));
+    if (mainMenu_) {
+        // Refilled in place: a new bar would resize the window and its controls.
+        RenderMenuInto(mainMenu_.get(), MainMenu1);
+    } else {
+        mainMenu_.reset(RenderMenu(MainMenu1, false));
+        ::SetMenu(hwnd_, mainMenu_.get());
+    }
     popup1_.reset(RenderMenu(PopupMenu1, true));
     popup2_.reset(RenderMenu(PopupMenu2, true));
-    ::SetMenu(hwnd_, mainMenu_.get());
+    ::DrawMenuBar(hwnd_);
 }
 
 void TFrmFile::SyncMenus() {
@@ -273,10 +293,17 @@ void TFrmFile::ClickMenu(const std::string& name) {
     if (it != MenuHandlers().end()) (this->*(it->second))();
 }
 
+void TFrmFile::ClickMenuItem(const TMenuItem& item) {
+    if (item.Name == kBookmarkItemName)
+        BookmarkClick(item.Tag);
+    else
+        ClickMenu(item.Name);
+}
+
 void TFrmFile::OnCommand(int id) {
     for (TMenuItem* root : {&MainMenu1, &PopupMenu1, &PopupMenu2}) {
         if (TMenuItem* item = FindCommand(*root, id)) {
-            if (item->Enabled) ClickMenu(item->Name);
+            if (item->Enabled) ClickMenuItem(*item);
             return;
         }
     }
@@ -296,7 +323,7 @@ bool TFrmFile::HandleShortCut(const MSG& msg) {
     const TMenuItem* item = FindShortCut(MainMenu1, code);
     if (!item) item = FindShortCut(PopupMenu1, code);
     if (!item || !item->Enabled || !item->Visible) return false;
-    ClickMenu(item->Name);
+    ClickMenuItem(*item);
     return true;
 }
 
@@ -475,6 +502,7 @@ void TFrmFile::OnToolButton(HWND button) {
     if (button == spbtnBack) GoBack();
     else if (button == spbtnNext) GoForward();
     else if (button == spbtnUpdir) GoUp();
+    else if (button == spbtnDirPaste) mnOpenClipDirClick();
     // Tool buttons never keep the focus: the keys belong to the list.
     if (::GetFocus() == button) ::SetFocus(ListView1);
 }

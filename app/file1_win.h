@@ -46,9 +46,15 @@ public:
     bool HandleShortCut(const MSG& msg);
     // Runs the click handler of a menu item by designer name (also used by tests).
     void ClickMenu(const std::string& name);
+    // Runs the click handler of a chosen item; items that share a name (bookmarks) are told
+    // apart by their Tag.
+    void ClickMenuItem(const TMenuItem& item);
     TMenuItem& MenuItem(const std::string& name);
     // Copies checks and enabled states of the menu model into the shown menus.
     void SyncMenus();
+    // Renders the menu model anew (after items were added or removed): fresh command ids,
+    // checks and enabled states as the model holds them.
+    void RefreshMainMenu();
 
     // ---- settings (app/settings_win.cpp)
     bool LoadSettings();
@@ -105,6 +111,18 @@ public:
     void PageBack();
     void ShowPopupMenu(const TMenuItem& menu, POINT screen);
     void OpenFromMenu(const std::string& folder);
+    // The focus to the list, on its first row when it has rows.
+    void FocusListTop();
+    // Bookmarks, desktop, drive list, the clipboard's folder and deleting a tab's folder
+    // (navigation/bookmarks_win.cpp).
+    void BuildBookmarkMenu();
+    void AddBookmarkItem(const std::string& folder, int n, const std::string& label);
+    void BookmarkClick(int n);
+    void mnDesktopClick();
+    void mnDrive();
+    void mnAddBookmarkClick();
+    void mnOpenClipDirClick();
+    void popDirDeleteClick();
     void mnCloseTabClick();
     int CurrentSlot() const;
     void SaveScroll();

@@ -60,3 +60,8 @@ void SyncMenuItem(HMENU menu, const TMenuItem& item) {
     mii.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? MFS_ENABLED : MFS_DISABLED);
     ::SetMenuItemInfoA(menu, item.Command, FALSE, &mii);
 }
+
+void RenderMenuInto(HMENU menu, const TMenuItem& root) {
+    while (::GetMenuItemCount(menu) > 0) ::DeleteMenu(menu, 0, MF_BYPOSITION);
+    AppendItems(menu, root);
+}

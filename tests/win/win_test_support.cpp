@@ -92,3 +92,65 @@ std::string WindowText(HWND hwnd) {
     ::GetWindowTextA(hwnd, text, sizeof text);
     return text;
 }
+
+struct ShellPromptAnswerer::State {
+    DWORD thread = ::GetCurrentThreadId();
+    int answer = IDYES;
+    std::atomic<bool> stop{false};
+    std::atomic<int> answered{0};
+    HWND pending = nullptr;  // answered, not yet gone
+    DWORD answeredAt = 0;
+    HANDLE worker = nullptr;
+
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM self) {
+        auto& s = *reinterpret_cast<State*>(self);
+        char cls[16] = {};
+        ::GetClassNameA(hwnd, cls, sizeof cls);
+        if (!::IsWindowVisible(hwnd) || std::string(cls) != "#32770") return TRUE;
+        if (hwnd != s.pending) {
+            s.pending = hwnd;
+            s.answeredAt = ::GetTickCount();
+            ++s.answered;
+            ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(s.answer, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(hwnd, s.answer)));
+        } else if (::GetTickCount() - s.answeredAt > 2000) {
+            ::PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+        }
+        return TRUE;
+    }
+    static DWORD WINAPI Run(void* self) {
+        auto& s = *static_cast<State*>(self);
+        while (!s.stop) {
+            if (s.pending && !::IsWindow(s.pending)) s.pending = nullptr;
+            ::EnumThreadWindows(s.thread, &Visit, reinterpret_cast<LPARAM>(&s));
+            ::Sleep(10);
+        }
+        return 0;
+    }
+};
+
+ShellPromptAnswerer::ShellPromptAnswerer(int answer) : state_(std::make_unique<State>()) {
+    state_->answer = answer;
+    state_->worker = ::CreateThread(nullptr, 0, &State::Run, state_.get(), 0, nullptr);
+}
+
+ShellPromptAnswerer::~ShellPromptAnswerer() {
+    state_->stop = true;
+    ::WaitForSingleObject(state_->worker, INFINITE);
+    ::CloseHandle(state_->worker);
+}
+
+int ShellPromptAnswerer::Answered() const { return state_->answered; }
+
+namespace {
+void SetModifiers(bool shift, bool ctrl) {
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    ::SetKeyboardState(state);
+}
+}  // namespace
+
+HeldKeys::HeldKeys(bool shift, bool ctrl) { SetModifiers(shift, ctrl); }
+HeldKeys::~HeldKeys() { SetModifiers(false, false); }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,9 +20,10 @@ class RecordingUi final : public ModalUi {
 public:
     int Message(HWND, const std::string& text, const std::string& caption, UINT) override {
         Shown.push_back({text, caption});
-        return IDOK;
+        return Answer;
     }
     std::vector<ShownMessage> Shown;
+    int Answer = IDOK;  // how every question is answered
 };
 
 // A fresh folder under the temp folder, removed with everything in it at the end.
@@ -48,3 +50,28 @@ void PumpMessages();
 std::vector<std::string> TabCaptions(HWND tabControl);
 
 std::string WindowText(HWND hwnd);
+
+// Answers the shell's own questions (a dialog of the test's thread, such as the confirmation
+// of a delete) from a second thread, so that a shell call in a test never waits for a user.
+// A question still open two seconds after its answer is cancelled.
+class ShellPromptAnswerer {
+public:
+    explicit ShellPromptAnswerer(int answer);  // IDYES, IDNO, IDCANCEL
+    ~ShellPromptAnswerer();
+    ShellPromptAnswerer(const ShellPromptAnswerer&) = delete;
+    ShellPromptAnswerer& operator=(const ShellPromptAnswerer&) = delete;
+    int Answered() const;  // how many questions were answered
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Holds Shift and/or Ctrl down for GetKeyState of this thread until destroyed.
+class HeldKeys {
+public:
+    HeldKeys(bool shift, bool ctrl);
+    ~HeldKeys();
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+};

@@ -1,0 +1,115 @@
+// The menu 栞(&B) and the folders it opens, the desktop and the drive list, the folder whose
+// path is on the clipboard, and deleting the folder a tab shows.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "app/file1_win.h"
+#include "navigation/bookmarks.h"
+#include "navigation/path_text.h"
+
+namespace {
+
+// A path this long cannot be a folder; the system need not be asked.
+constexpr std::size_t kLongestPath = 32767;
+
+std::string ClipboardText(HWND owner) {
+    std::string text;
+    if (!::OpenClipboard(owner)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+            // Never read past the block, even when its text is not terminated.
+            text.assign(bytes, strnlen(bytes, ::GlobalSize(data)));
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+std::string ControlText(HWND control) {
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string CurrentDirectory() {
+    DWORD n = ::GetCurrentDirectoryA(0, nullptr);
+    std::string dir(n, '\0');
+    dir.resize(::GetCurrentDirectoryA(n, dir.data()));
+    return dir;
+}
+
+}  // namespace
+
+void TFrmFile::BuildBookmarkMenu() {
+    BuildBookmarkItems(MenuItem("B1"), Settings);
+    RefreshMainMenu();
+}
+
+void TFrmFile::AddBookmarkItem(const std::string& folder, int n, const std::string& label) {
+    ::AddBookmarkItem(MenuItem("B1"), folder, n, label);
+    RefreshMainMenu();
+}
+
+void TFrmFile::BookmarkClick(int n) {
+    // The store, not the menu, says where the bookmark goes: it may have changed since.
+    OpenFromMenu(BookmarkFolder(Settings.Value("Go" + std::to_string(n))));
+}
+
+void TFrmFile::mnDesktopClick() {
+    OpenFromMenu(DesktopPath);
+}
+
+void TFrmFile::mnDrive() {
+    OpenFromMenu(kDrivesFolder);
+}
+
+void TFrmFile::mnAddBookmarkClick() {
+    std::string folder = ControlText(CmbDir);
+    if (folder.empty()) return;
+    if (Ui.Message(hwnd_, folder + "\nを栞に追加しますか?", "確認",
+                   MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    int n = AddBookmarkEntry(Settings, folder);
+    if (n > 0) AddBookmarkItem(folder, n, "");
+}
+
+void TFrmFile::mnOpenClipDirClick() {
+    std::string folder = TrimBlanks(ClipboardText(hwnd_));
+    if (folder.empty()) return;
+    if (folder.size() > kLongestPath || !::SetCurrentDirectoryA(folder.c_str())) {
+        Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        return;
+    }
+    // The tab opens it again from the new current directory: a relative text would miss.
+    if (!IsAbsolutePath(folder)) folder = CurrentDirectory();
+    SaveScroll();
+    NewTab(folder);
+    FocusListTop();
+}
+
+void TFrmFile::popDirDeleteClick() {
+    const std::string folder = DeletableFolder(CurrentFolder());
+    if (folder.empty()) return;
+    std::string from = folder;
+    from.append(2, '\0');
+    // Leave the folder first: the process's current directory cannot be deleted. Its parent
+    // releases it even when the current directory is another tab's folder inside it.
+    ::SetCurrentDirectoryA(ParentPath(folder).c_str());
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    // The shell still asks its own question; Shift deletes for good.
+    op.fFlags = ::GetKeyState(VK_SHIFT) < 0 ? FOF_SILENT : FOF_ALLOWUNDO | FOF_SILENT;
+    if (::SHFileOperationA(&op) != 0) return;
+    if (::SetCurrentDirectoryA(folder.c_str())) return;  // refused or cancelled: still there
+    if (TabCtrl_GetItemCount(TabControl1) <= 1)
+        GoUp();
+    else
+        mnCloseTabClick();
+}
