@@ -54,6 +54,24 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnAddBookmark", &TFrmFile::mnAddBookmarkClick},
         {"mnOpenClipDir", &TFrmFile::mnOpenClipDirClick},
         {"popDirDelete", &TFrmFile::popDirDeleteClick},
+        {"mnDetail", &TFrmFile::mnDetailClick},
+        {"mnHiddenFile", &TFrmFile::mnHiddenFileClick},
+        {"mnHyojisu", &TFrmFile::mnHyojisuClick},
+        {"mnQuickMask", &TFrmFile::mnQuickMaskClick},
+        {"mnMask", &TFrmFile::mnMaskClick},
+        {"mnSelectAll", &TFrmFile::mnSelectAllClick},
+    };
+    return handlers;
+}
+
+// Handlers that several items share; each gets the clicked item's Tag.
+using TaggedHandler = void (TFrmFile::*)(int tag);
+const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
+    static const std::map<std::string, TaggedHandler> handlers = {
+        {"mnSortName", &TFrmFile::mnSortNameClick},  {"mnSortSize", &TFrmFile::mnSortNameClick},
+        {"mnSortExt", &TFrmFile::mnSortNameClick},   {"mnSortTime", &TFrmFile::mnSortNameClick},
+        {"popSortName", &TFrmFile::mnSortNameClick}, {"popSortSize", &TFrmFile::mnSortNameClick},
+        {"popSortExt", &TFrmFile::mnSortNameClick},  {"popSortTime", &TFrmFile::mnSortNameClick},
     };
     return handlers;
 }
@@ -134,8 +152,9 @@ void TFrmFile::Construct() {
     // 12. Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
     oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
-    // 13. The bookmark menu.
+    // 13. The bookmark menu and the mask box's list of saved masks.
     BuildBookmarkMenu();
+    FillMaskBox();
     // 14.-15.
     OpenStartupFolders();
     // 16.-17.
@@ -232,6 +251,7 @@ void TFrmFile::CreateControls() {
                         reinterpret_cast<DWORD_PTR>(this));
     ::SetWindowSubclass(spbtnUpdir, &TFrmFile::ControlProc, kUpButtonSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
+    HookMaskBox();
     // The tab strip at the back of the z-order so it never paints over the others.
     ::SetWindowPos(TabControl1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
@@ -290,7 +310,12 @@ TMenuItem& TFrmFile::MenuItem(const std::string& name) {
 
 void TFrmFile::ClickMenu(const std::string& name) {
     auto it = MenuHandlers().find(name);
-    if (it != MenuHandlers().end()) (this->*(it->second))();
+    if (it != MenuHandlers().end()) {
+        (this->*(it->second))();
+        return;
+    }
+    auto tagged = TaggedMenuHandlers().find(name);
+    if (tagged != TaggedMenuHandlers().end()) (this->*(tagged->second))(MenuItem(name).Tag);
 }
 
 void TFrmFile::ClickMenuItem(const TMenuItem& item) {
@@ -393,6 +418,17 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 OnCommand(LOWORD(wParam));
                 return 0;
             }
+            if (reinterpret_cast<HWND>(lParam) == CmbDir) {
+                if (HIWORD(wParam) == EN_SETFOCUS) CmbDirEnter();
+                if (HIWORD(wParam) == EN_KILLFOCUS) CmbDirExit();
+                return 0;
+            }
+            if (reinterpret_cast<HWND>(lParam) == CmbMask) {
+                if (HIWORD(wParam) == CBN_SELCHANGE) CmbMaskChange();
+                if (HIWORD(wParam) == CBN_SETFOCUS) CmbMaskEnter();
+                if (HIWORD(wParam) == CBN_KILLFOCUS) CmbMaskExit();
+                return 0;
+            }
             if (HIWORD(wParam) == BN_CLICKED) {
                 OnToolButton(reinterpret_cast<HWND>(lParam));
                 return 0;
@@ -407,6 +443,16 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             FormClose();
             ::DestroyWindow(hwnd_);
+            return 0;
+        case WM_ACTIVATE:
+            // Keep the control that had the keys, so coming back to the window goes on there.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+            }
+            break;
+        case WM_SETFOCUS:
+            ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : ListView1);
             return 0;
         case WM_DESTROY:
             hwnd_ = nullptr;
@@ -474,6 +520,9 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
             return ListView1FindItem(find);
         }
         if (nm.code == NM_DBLCLK) ListView1DblClick();
+        // Single rows report LVN_ITEMCHANGED; ranges of an owner-data list (shift-click) come
+        // as LVN_ODSTATECHANGED.
+        if (nm.code == LVN_ITEMCHANGED || nm.code == LVN_ODSTATECHANGED) ListView1Change();
         return 0;
     }
     if (nm.hwndFrom == TabCtrl_GetToolTips(TabControl1)) {

@@ -81,6 +81,28 @@ public:
     void ListView1GetDispInfo(NMLVDISPINFOA& info);
     // The row whose name matches a search of the list, or -1.
     int ListView1FindItem(const NMLVFINDITEMA& find) const;
+    // View options (listing/view_options_win.cpp); the sort items pass their Tag 0..3.
+    void mnSortNameClick(int tag);
+    void mnDetailClick();
+    void mnHiddenFileClick();
+    void mnHyojisuClick();
+    void mnQuickMaskClick();
+    void mnSelectAllClick();
+    // The selection changed: the status line shows the first selected item.
+    void ListView1Change();
+    // The mask box (listing/mask_box_win.cpp).
+    void FillMaskBox();
+    void mnMaskClick();
+    void CmbMaskChange();  // an item of the drop-down list was chosen
+    void CmbMaskKeyDown(int key);
+    HWND CmbMaskEdit() const;  // the edit inside the mask box
+    // The edit keys step aside while a text box has the focus (fileops/edit_shortcuts_win.cpp).
+    void SetEditShortcuts(bool on);
+    bool TextBoxHasFocus() const;
+    void CmbDirEnter();
+    void CmbDirExit();
+    void CmbMaskEnter();
+    void CmbMaskExit();
 
     // ---- navigation (navigation/)
     bool OpenFolder(const std::string& path, bool addToHistory);
@@ -156,6 +178,8 @@ public:
     std::array<int, 5> SavedShortCuts{};  // mnDelete, mnDelete2, mnCopy, mnPaste, mnCut
     bool QuickMaskPending = false;
     std::string QuickMaskText;
+    std::string QuickMaskInput;  // as typed; the dialog offers it again next time
+    bool EditShortcutsOn = true;
     bool DragToNextArmed = false;
     bool RefreshPending = false;
     bool OpenDirPending = false;
@@ -205,6 +229,7 @@ private:
     void OpenStartupFolders();
     bool IsOwnWindow(HWND hwnd) const;
     void SetDetailView(bool on);
+    void HookMaskBox();
     // One font and one colour for the list, the folder box, the mask box and the completion
     // list (listing/font_colours_win.cpp).
     void SetListFont(const LOGFONTA& font, COLORREF textColour);
@@ -220,6 +245,7 @@ private:
     UniqueFont listFont_;
     bool oleInitialized_ = false;
     std::string tooltipText_;
+    HWND lastFocus_ = nullptr;  // the control that had the keys when the window was left
     POINT tabPointer_{};       // last pointer position over the tab strip
     bool draggingTab_ = false;
     // Command lines handed over by other instances, opened after their sender returned.

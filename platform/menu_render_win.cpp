@@ -58,6 +58,13 @@ void SyncMenuItem(HMENU menu, const TMenuItem& item) {
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_STATE;
     mii.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? MFS_ENABLED : MFS_DISABLED);
+    // Shortcuts change at run time; the shown text follows them.
+    std::string text;
+    if (!item.IsSeparator()) {
+        text = MenuItemText(item);
+        mii.fMask |= MIIM_STRING;
+        mii.dwTypeData = text.data();
+    }
     ::SetMenuItemInfoA(menu, item.Command, FALSE, &mii);
 }
 

@@ -8,7 +8,8 @@
 // A menu bar (popup = false) or a popup menu with every item of root, with shortcut texts
 // after a tab. Items carry their Command as id.
 HMENU RenderMenu(const TMenuItem& root, bool popup);
-// Copies Checked/Enabled of item (and its radio bullet) into the rendered menu.
+// Copies Checked/Enabled of item (and its radio bullet) and its text with the current
+// shortcut into the rendered menu.
 void SyncMenuItem(HMENU menu, const TMenuItem& item);
 // The text shown for an item: caption, then a tab and the shortcut.
 std::string MenuItemText(const TMenuItem& item);

@@ -2,6 +2,11 @@
 
 #include <commdlg.h>
 
+#include "dialogs/input_dialog_win.h"
+
+SystemModalUi::SystemModalUi() = default;
+SystemModalUi::~SystemModalUi() = default;
+
 int SystemModalUi::Message(HWND owner, const std::string& text, const std::string& caption,
                            UINT flags) {
     return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
@@ -36,4 +41,10 @@ bool SystemModalUi::ChooseColourDialog(HWND owner, COLORREF& colour) {
     if (!::ChooseColorA(&cc)) return false;
     colour = cc.rgbResult;
     return true;
+}
+
+bool SystemModalUi::InputText(HWND owner, const std::string& caption, HFONT font,
+                              std::string& text) {
+    if (!input_) input_ = std::make_unique<TfrmInput>();
+    return input_->Execute(owner, caption, font, text);
 }

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+class TfrmInput;
 
 class ModalUi {
 public:
@@ -18,14 +21,27 @@ public:
     }
     // The colour dialog, starting from colour; true (and colour changed) on OK.
     virtual bool ChooseColourDialog(HWND /*owner*/, COLORREF& /*colour*/) { return false; }
+    // The one-line input dialog with caption and font, starting from text (shown whole
+    // selected); true (and text changed) on OK.
+    virtual bool InputText(HWND /*owner*/, const std::string& /*caption*/, HFONT /*font*/,
+                           std::string& /*text*/) {
+        return false;
+    }
 };
 
 class SystemModalUi final : public ModalUi {
 public:
+    SystemModalUi();
+    ~SystemModalUi() override;
     int Message(HWND owner, const std::string& text, const std::string& caption,
                 UINT flags) override;
     bool ChooseFontDialog(HWND owner, LOGFONTA& font, COLORREF& colour) override;
     bool ChooseColourDialog(HWND owner, COLORREF& colour) override;
+    bool InputText(HWND owner, const std::string& caption, HFONT font,
+                   std::string& text) override;
+
+private:
+    std::unique_ptr<TfrmInput> input_;  // made at its first use, kept for the whole run
 };
 
 // The application's standard error report: the error text under the caption "tabora".

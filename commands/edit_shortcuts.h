@@ -1,0 +1,16 @@
+// The keys a text box needs for itself: Del, Shift+Del, Ctrl+C, Ctrl+V and Ctrl+X belong to
+// five menu items, which give them up while a text box has the focus.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "commands/menu_model.h"
+
+inline constexpr std::array<std::string_view, 5> kEditShortcutItems{
+    "mnDelete", "mnDelete2", "mnCopy", "mnPaste", "mnCut"};
+// Shortcuts of the five items, in the order of kEditShortcutItems.
+using EditShortcuts = std::array<int, 5>;
+
+// Off: the five items lose their shortcuts. On: they get saved back.
+void ApplyEditShortcuts(TMenuItem& root, const EditShortcuts& saved, bool on);

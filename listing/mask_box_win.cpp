@@ -1,0 +1,73 @@
+// The mask box: its list of saved masks, and listing when a mask is chosen from the list or
+// Enter is pressed in it. Typing alone lists nothing.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/file1_win.h"
+#include "listing/view_options.h"
+
+namespace {
+
+constexpr UINT_PTR kMaskEditSubclass = 0x4D534B;  // 'MSK'
+
+// The edit inside the mask box sees Enter first; the combo box never tells its parent.
+LRESULT CALLBACK MaskEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data) {
+    auto* form = reinterpret_cast<TFrmFile*>(data);
+    try {
+        if (msg == WM_KEYDOWN && wParam == VK_RETURN) {
+            form->CmbMaskKeyDown(VK_RETURN);
+            return 0;
+        }
+        if (msg == WM_CHAR && (wParam == '\r' || wParam == '\n')) return 0;  // no beep
+    } catch (const std::exception& e) {
+        ShowErrorReport(form->Ui, form->Handle(), e.what());
+        return 0;
+    }
+    return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+HWND TFrmFile::CmbMaskEdit() const {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetComboBoxInfo(CmbMask, &info) ? info.hwndItem : nullptr;
+}
+
+void TFrmFile::HookMaskBox() {
+    if (HWND edit = CmbMaskEdit())
+        ::SetWindowSubclass(edit, &MaskEditProc, kMaskEditSubclass,
+                            reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TFrmFile::FillMaskBox() {
+    // Emptying the list empties the box's text too, and that text is the mask in use.
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(CmbMask)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextA(CmbMask, text.data(), static_cast<int>(text.size()))));
+    ::SendMessageA(CmbMask, CB_RESETCONTENT, 0, 0);
+    for (const std::string& mask : MaskList(Settings))
+        ::SendMessageA(CmbMask, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mask.c_str()));
+    ::SetWindowTextA(CmbMask, text.c_str());
+}
+
+void TFrmFile::mnMaskClick() { ::SetFocus(CmbMask); }
+
+void TFrmFile::CmbMaskChange() {
+    // The box tells of the choice before it copies the item into its text.
+    LRESULT chosen = ::SendMessageA(CmbMask, CB_GETCURSEL, 0, 0);
+    if (chosen == CB_ERR) return;
+    LRESULT length = ::SendMessageA(CmbMask, CB_GETLBTEXTLEN, chosen, 0);
+    if (length == CB_ERR) return;
+    std::string mask(static_cast<std::size_t>(length) + 1, '\0');
+    length = ::SendMessageA(CmbMask, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(mask.data()));
+    mask.resize(length == CB_ERR ? 0 : static_cast<std::size_t>(length));
+    ::SetWindowTextA(CmbMask, mask.c_str());
+    ListFolder(CurrentSlot());
+}
+
+void TFrmFile::CmbMaskKeyDown(int key) {
+    if (key == VK_RETURN) ListFolder(CurrentSlot());
+}
