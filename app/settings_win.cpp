@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "app/settings_file_win.h"
 
@@ -51,13 +52,6 @@ RECT RestoredBounds(HWND hwnd) {
     return r;
 }
 
-std::string WindowText(HWND hwnd) {
-    int n = ::GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    n = ::GetWindowTextA(hwnd, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(n));
-    return text;
-}
 }  // namespace
 
 bool TFrmFile::SaveSettings() {

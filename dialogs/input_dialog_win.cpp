@@ -1,3 +1,4 @@
+#include "platform/text_win.h"
 #include "dialogs/input_dialog_win.h"
 
 #include <algorithm>
@@ -34,14 +35,6 @@ HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id,
                                   ::GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) throw std::runtime_error("入力ﾀﾞｲｱﾛｸﾞを作成できません");
     return hwnd;
-}
-
-std::string TextOf(HWND hwnd) {
-    int n = ::GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    n = ::GetWindowTextA(hwnd, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(n));
-    return text;
 }
 
 }  // namespace
@@ -135,7 +128,7 @@ bool TfrmInput::Execute(HWND owner, const std::string& caption, HFONT font, std:
     if (disableOwner) ::EnableWindow(owner, TRUE);
     ::ShowWindow(hwnd_, SW_HIDE);
     if (result_ != IDOK) return false;
-    text = TextOf(edtInput);
+    text = WindowText(edtInput);
     return true;
 }
 

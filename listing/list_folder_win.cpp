@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "listing/listing_keys.h"
 #include "app/sjis.h"
@@ -70,10 +71,7 @@ void TFrmFile::ListFolder(int slotIndex) {
     SetListStyle(ListView1, LVS_LIST);
     ListView_SetItemCountEx(ListView1, 0, 0);  // drops the old rows with their states
 
-    std::string maskText(static_cast<std::size_t>(::GetWindowTextLengthA(CmbMask)) + 1, '\0');
-    maskText.resize(static_cast<std::size_t>(
-        ::GetWindowTextA(CmbMask, maskText.data(), static_cast<int>(maskText.size()))));
-    ListingFilter filter = MakeListingFilter(maskText, QuickMaskPending, QuickMaskText);
+    ListingFilter filter = MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText);
     CurrentListing = BuildListing(slot, filter, WildMatch, Collator);
     QuickMaskPending = false;
 

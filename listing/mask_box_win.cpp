@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "listing/view_options.h"
 
@@ -44,9 +45,7 @@ void TFrmFile::HookMaskBox() {
 
 void TFrmFile::FillMaskBox() {
     // Emptying the list empties the box's text too, and that text is the mask in use.
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(CmbMask)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextA(CmbMask, text.data(), static_cast<int>(text.size()))));
+    std::string text = WindowText(CmbMask);
     ::SendMessageA(CmbMask, CB_RESETCONTENT, 0, 0);
     for (const std::string& mask : MaskList(Settings))
         ::SendMessageA(CmbMask, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mask.c_str()));

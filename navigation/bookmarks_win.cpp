@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "navigation/bookmarks.h"
 #include "navigation/path_text.h"
@@ -28,20 +29,6 @@ std::string ClipboardText(HWND owner) {
     }
     ::CloseClipboard();
     return text;
-}
-
-std::string ControlText(HWND control) {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string CurrentDirectory() {
-    DWORD n = ::GetCurrentDirectoryA(0, nullptr);
-    std::string dir(n, '\0');
-    dir.resize(::GetCurrentDirectoryA(n, dir.data()));
-    return dir;
 }
 
 }  // namespace
@@ -70,7 +57,7 @@ void TFrmFile::mnDrive() {
 }
 
 void TFrmFile::mnAddBookmarkClick() {
-    std::string folder = ControlText(CmbDir);
+    std::string folder = WindowText(CmbDir);
     if (folder.empty()) return;
     if (Ui.Message(hwnd_, folder + "\nを栞に追加しますか?", "確認",
                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "navigation/path_text.h"
 
@@ -16,16 +17,6 @@ std::string TFrmFile::CurrentFolder() const {
     int slot = CurrentSlot();
     return slot < 0 ? std::string() : FolderForAppend(TabSlots[slot].Folder);
 }
-
-namespace {
-std::string CurrentDirectory() {
-    DWORD n = ::GetCurrentDirectoryA(0, nullptr);
-    std::string dir(n, '\0');
-    n = ::GetCurrentDirectoryA(n, dir.data());
-    dir.resize(n);
-    return dir;
-}
-}  // namespace
 
 bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     int slotIndex = CurrentSlot();

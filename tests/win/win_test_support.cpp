@@ -87,12 +87,6 @@ std::vector<std::string> TabCaptions(HWND tabControl) {
     return captions;
 }
 
-std::string WindowText(HWND hwnd) {
-    char text[1024] = {};
-    ::GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
 struct ShellPromptAnswerer::State {
     DWORD thread = ::GetCurrentThreadId();
     int answer = IDYES;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/modal_ui_win.h"
+#include "platform/text_win.h"
 
 struct ShownMessage {
     std::string Text;
@@ -49,7 +50,6 @@ void PumpMessages();
 // Tab captions of a tab control, left to right.
 std::vector<std::string> TabCaptions(HWND tabControl);
 
-std::string WindowText(HWND hwnd);
 
 // Answers the shell's own questions (a dialog of the test's thread, such as the confirmation
 // of a delete) from a second thread, so that a shell call in a test never waits for a user.

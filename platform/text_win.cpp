@@ -1,0 +1,16 @@
+#include "platform/text_win.h"
+
+std::string WindowText(HWND hwnd) {
+    int n = ::GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(n > 0 ? n : 0) + 1, '\0');
+    n = ::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+    return text;
+}
+
+std::string CurrentDirectory() {
+    DWORD n = ::GetCurrentDirectoryA(0, nullptr);
+    std::string dir(n, '\0');
+    dir.resize(::GetCurrentDirectoryA(n, dir.data()));
+    return dir;
+}
