@@ -9,23 +9,6 @@
 
 namespace {
 
-std::vector<std::string> ListCaptions(HWND list, int column = 0) {
-    std::vector<std::string> captions;
-    int count = ListView_GetItemCount(list);
-    for (int i = 0; i < count; ++i) {
-        char text[512] = {};
-        ListView_GetItemText(list, i, column, text, sizeof text);
-        captions.emplace_back(text);
-    }
-    return captions;
-}
-
-std::string StatusText(HWND status) {
-    char text[512] = {};
-    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 // The common settings with every file listed.
 std::string ListAllSettings() {
     std::string s = ValidSettings();

@@ -16,23 +16,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-Names ListCaptions(HWND list) {
-    Names captions;
-    int count = ListView_GetItemCount(list);
-    for (int i = 0; i < count; ++i) {
-        char text[512] = {};
-        ListView_GetItemText(list, i, 0, text, sizeof text);
-        captions.emplace_back(text);
-    }
-    return captions;
-}
-
-std::string StatusText(HWND status) {
-    char text[512] = {};
-    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 void SetStatus(HWND status, const char* text) {
     ::SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
 }

@@ -148,3 +148,20 @@ void SetModifiers(bool shift, bool ctrl) {
 
 HeldKeys::HeldKeys(bool shift, bool ctrl) { SetModifiers(shift, ctrl); }
 HeldKeys::~HeldKeys() { SetModifiers(false, false); }
+
+std::vector<std::string> ListCaptions(HWND list, int column) {
+    std::vector<std::string> captions;
+    int count = ListView_GetItemCount(list);
+    for (int i = 0; i < count; ++i) {
+        char text[512] = {};
+        ListView_GetItemText(list, i, column, text, sizeof text);
+        captions.emplace_back(text);
+    }
+    return captions;
+}
+
+std::string StatusText(HWND status) {
+    char text[512] = {};
+    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+}

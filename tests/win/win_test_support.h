@@ -47,6 +47,10 @@ std::string ValidSettings();
 // Handles queued messages (posted work, hand-overs) without blocking.
 void PumpMessages();
 
+// Texts of one column of a list view, top to bottom, and the status line.
+std::vector<std::string> ListCaptions(HWND list, int column = 0);
+std::string StatusText(HWND status);
+
 // Tab captions of a tab control, left to right.
 std::vector<std::string> TabCaptions(HWND tabControl);
 
