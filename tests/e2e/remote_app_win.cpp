@@ -280,6 +280,35 @@ std::string StatusBarText(HWND statusBar) {
     return "";
 }
 
+std::vector<std::string> ComboBoxItems(HWND comboBox) {
+    // The system carries these texts across the process boundary itself, as it does
+    // WM_GETTEXT: the buffer is ours. Asked in ANSI, Wine hands back UTF-16 all the same, so
+    // ask in UTF-16 and convert.
+    const auto count = static_cast<int>(Send(comboBox, CB_GETCOUNT));
+    std::vector<std::string> items;
+    for (int i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        if (!::SendMessageTimeoutW(comboBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0,
+                                   SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) ||
+            static_cast<LRESULT>(length) < 0)
+            throw std::runtime_error("no text for combo item " + std::to_string(i));
+        std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+        DWORD_PTR copied = 0;
+        if (!::SendMessageTimeoutW(comboBox, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                   reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
+                                   kSendTimeoutMs, &copied))
+            throw std::runtime_error("no text for combo item " + std::to_string(i));
+        wide.resize(wide.find(L'\0'));
+        std::string text(wide.size() * 2, '\0');
+        const int n =
+            ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                  text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+        items.push_back(text);
+    }
+    return items;
+}
+
 std::vector<int> ListViewImages(HWND listView) {
     const auto count = static_cast<int>(Send(listView, LVM_GETITEMCOUNT));
     std::vector<int> images;
@@ -384,6 +413,32 @@ void TypeKey(WORD key, const std::vector<WORD>& modifiers) {
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     // Give the target's input queue time to take the keys before anything else happens.
     ::Sleep(100);
+}
+
+void TypeText(const std::string& text) {
+    const int n =
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    std::vector<INPUT> inputs;
+    for (wchar_t c : wide) {
+        for (bool up : {false, true}) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wScan = static_cast<WORD>(c);
+            in.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+            inputs.push_back(in);
+        }
+    }
+    if (!inputs.empty())
+        ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    ::Sleep(100);
+}
+
+void HoldKey(WORD key, bool down) {
+    INPUT in = KeyInput(key, !down);
+    ::SendInput(1, &in, sizeof in);
+    ::Sleep(50);
 }
 
 POINT CenterOf(const RECT& rect) {

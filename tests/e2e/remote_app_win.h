@@ -62,6 +62,8 @@ std::vector<std::string> TabTexts(HWND tab);
 int CurrentTabIndex(HWND tab);
 std::vector<std::string> ListViewTexts(HWND listView, int subItem = 0);
 std::string StatusBarText(HWND statusBar);
+// The items of a combo box's drop-down list, in list order.
+std::vector<std::string> ComboBoxItems(HWND comboBox);
 // Image index of every item (LVIF_IMAGE).
 std::vector<int> ListViewImages(HWND listView);
 // Captions of the columns, in column order.
@@ -84,6 +86,10 @@ bool BringToFront(HWND hwnd);
 // Types one key with modifiers (VK_SHIFT, VK_CONTROL, VK_MENU) held down, through SendInput,
 // so that the target sees the modifiers in GetKeyState as it would from a keyboard.
 void TypeKey(WORD key, const std::vector<WORD>& modifiers = {});
+// Types a Shift-JIS text as characters (not keys), so that no layout or shortcut is involved.
+void TypeText(const std::string& text);
+// Presses or releases one key alone, through SendInput: Ctrl held across a click.
+void HoldKey(WORD key, bool down);
 // Left click at a screen point, through SendInput.
 void ClickAt(POINT screen);
 // Presses the left button at `from`, moves in steps to `to` (past any drag threshold) and

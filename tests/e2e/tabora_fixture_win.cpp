@@ -76,6 +76,8 @@ MainWindow::MainWindow(HWND main) : Main(main) {
     List = FindControl(main, WC_LISTVIEWA);
     StatusBar = FindControl(main, STATUSCLASSNAMEA);
     FolderBox = FindControl(main, "Edit");
+    MaskBox = FindControl(main, "ComboBox");
+    if (MaskBox) MaskEdit = ::FindWindowExA(MaskBox, nullptr, "Edit", nullptr);
     for (HWND button : FindControls(main, "Button")) {
         const std::string glyph = TextOf(button);
         if (glyph == "←") Back = button;
@@ -85,9 +87,9 @@ MainWindow::MainWindow(HWND main) : Main(main) {
 
 bool MainWindow::Complete() const {
     const std::pair<HWND, const char*> controls[] = {
-        {Main, "main window"},      {TabStrip, "tab strip"},   {List, "list view"},
-        {StatusBar, "status bar"},  {FolderBox, "folder box"}, {Back, "back button"},
-        {Forward, "forward button"}};
+        {Main, "main window"},     {TabStrip, "tab strip"},   {List, "list view"},
+        {StatusBar, "status bar"}, {FolderBox, "folder box"}, {MaskBox, "mask box"},
+        {MaskEdit, "mask edit"},   {Back, "back button"},     {Forward, "forward button"}};
     bool complete = true;
     for (const auto& [hwnd, what] : controls) {
         if (hwnd) continue;

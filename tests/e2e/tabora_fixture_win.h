@@ -43,6 +43,7 @@ struct MainWindow {
     int CurrentTab() const { return CurrentTabIndex(TabStrip); }
     std::vector<std::string> Items(int subItem = 0) const { return ListViewTexts(List, subItem); }
     std::string Status() const { return StatusBarText(StatusBar); }
+    std::string MaskText() const { return TextOf(MaskBox); }
     // Enabled states of the Back and Forward buttons, in this order.
     std::pair<bool, bool> HistoryButtons() const;
 
@@ -51,6 +52,8 @@ struct MainWindow {
     HWND List = nullptr;
     HWND StatusBar = nullptr;
     HWND FolderBox = nullptr;
+    HWND MaskBox = nullptr;  // the combo box; its edit is MaskEdit
+    HWND MaskEdit = nullptr;
     HWND Back = nullptr;     // "←"
     HWND Forward = nullptr;  // "→"
 };
