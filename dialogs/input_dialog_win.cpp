@@ -127,9 +127,9 @@ bool TfrmInput::Execute(HWND owner, const std::string& caption, HFONT font, std:
     // The owner first, so that it, not some other program, becomes active again.
     if (disableOwner) ::EnableWindow(owner, TRUE);
     ::ShowWindow(hwnd_, SW_HIDE);
-    if (result_ != IDOK) return false;
+    // The box keeps what was typed also after Cancel: the next question starts from it.
     text = WindowText(edtInput);
-    return true;
+    return result_ == IDOK;
 }
 
 LRESULT CALLBACK TfrmInput::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -52,8 +52,9 @@ void TFrmFile::mnQuickMaskClick() {
     if (slot < 0) return;
     std::string text = QuickMaskInput;
     HFONT font = reinterpret_cast<HFONT>(::SendMessageA(ListView1, WM_GETFONT, 0, 0));
-    if (!Ui.InputText(hwnd_, "ｸｲｯｸﾏｽｸ", font, text)) return;
-    QuickMaskInput = text;
+    const bool ok = Ui.InputText(hwnd_, "ｸｲｯｸﾏｽｸ", font, text);
+    QuickMaskInput = text;  // what was typed stays in the box, answered or not
+    if (!ok) return;
     QuickMaskText = sjis::LowerCase(text);
     QuickMaskPending = true;
     ListFolder(slot);

@@ -22,7 +22,7 @@ public:
     // The colour dialog, starting from colour; true (and colour changed) on OK.
     virtual bool ChooseColourDialog(HWND /*owner*/, COLORREF& /*colour*/) { return false; }
     // The one-line input dialog with caption and font, starting from text (shown whole
-    // selected); true (and text changed) on OK.
+    // selected); text gets what the box holds when it closes; true on OK.
     virtual bool InputText(HWND /*owner*/, const std::string& /*caption*/, HFONT /*font*/,
                            std::string& /*text*/) {
         return false;

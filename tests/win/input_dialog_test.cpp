@@ -91,19 +91,22 @@ TEST_F(InputDialog, ShowsTheTextSelectedAndReturnsWhatWasTypedOnOk) {
     EXPECT_GE(edit.bottom - edit.top, 20 + 4);
 }
 
-TEST_F(InputDialog, EnterAnswersOkWhileEscCancelAndCloseKeepTheText) {
+TEST_F(InputDialog, EnterAnswersOkWhileEscCancelAndCloseKeepWhatWasTyped) {
+    // Cancelled or not, the box keeps what was typed, and the caller gets it back so the
+    // next question starts from it.
     std::string text = "keep";
     EXPECT_FALSE(Run(text, [&] {
         Type("x");
         ::PostMessageA(dialog.edtInput, WM_KEYDOWN, VK_ESCAPE, 0);
     }));
-    EXPECT_EQ(text, "keep");
+    EXPECT_EQ(text, "x");
     EXPECT_FALSE(Run(text, [&] {
         Type("y");
         ::SendMessageA(dialog.btnCancel, BM_CLICK, 0, 0);
     }));
+    EXPECT_EQ(text, "y");
     EXPECT_FALSE(Run(text, [&] { ::PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0); }));
-    EXPECT_EQ(text, "keep");
+    EXPECT_EQ(text, "y");
     EXPECT_TRUE(::IsWindowEnabled(owner));
 
     EXPECT_TRUE(Run(text, [&] {

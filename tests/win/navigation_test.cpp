@@ -272,6 +272,16 @@ TEST_F(Navigation, DisplayLimitShowsPagesFromTheEnd) {
     EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f3", "f4"}));
     form->PageBack();  // wraps to the beginning
     EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f0", "f1"}));
+    // Reverse order turns each page upside down; it does not change which entries it holds.
+    Current(*form).Reverse = true;
+    form->ListFolder(form->CurrentSlot());
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f1", "f0"}));
+    form->PageBack();
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f2", "f1"}));
+    form->PageBack();
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"f4", "f3"}));
+    // The entry behind each row follows the reversed window.
+    EXPECT_EQ(form->ItemToEntry(0), 4);
 }
 
 TEST_F(Navigation, PendingFolderOpensInANewTabOnTheTimer) {

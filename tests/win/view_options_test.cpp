@@ -57,7 +57,7 @@ public:
         if (Answers.empty()) return false;
         auto [ok, answer] = Answers.front();
         Answers.pop_front();
-        if (ok) text = answer;
+        text = answer;  // what the box holds when it closes, answered or not
         return ok;
     }
     std::vector<std::string> Shown;
@@ -274,6 +274,11 @@ TEST_F(ViewOptions, QuickMaskListsMatchingNamesForOneListing) {
     EXPECT_EQ(ui.Asked[2].Text, "");
     EXPECT_EQ(ListCaptions(list).size(), 6u);
     EXPECT_FALSE(form->QuickMaskPending);
+    // What was typed before Cancel is offered the next time.
+    ui.Answers = {{false, ""}};
+    ASSERT_TRUE(form->HandleShortCut(Key(list, 'M', false, true)));
+    ASSERT_EQ(ui.Asked.size(), 4u);
+    EXPECT_EQ(ui.Asked[3].Text, "ignored");
 }
 
 TEST_F(ViewOptions, SelectAllAndTheStatusOfFilesFoldersAndDrives) {
