@@ -451,6 +451,22 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
             }
             break;
+        case WM_CONTEXTMENU:
+            // The list's own menu, by the right button or the menu key (position -1, -1).
+            if (reinterpret_cast<HWND>(wParam) == ListView1) {
+                POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (at.x == -1 && at.y == -1) {
+                    RECT r{};
+                    int focused = ListView_GetNextItem(ListView1, -1, LVNI_FOCUSED);
+                    if (focused < 0 || !ListView_GetItemRect(ListView1, focused, &r, LVIR_LABEL))
+                        ::GetClientRect(ListView1, &r);
+                    at = {r.left + 8, r.bottom};
+                    ::ClientToScreen(ListView1, &at);
+                }
+                ShowPopupMenu(PopupMenu1, at);
+                return 0;
+            }
+            break;
         case WM_SETFOCUS:
             ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : ListView1);
             return 0;

@@ -454,6 +454,15 @@ void ClickAt(POINT screen) {
     ::Sleep(150);
 }
 
+void RightClickAt(POINT screen) {
+    SendMouse(screen, 0);
+    ::Sleep(50);
+    SendMouse(screen, MOUSEEVENTF_RIGHTDOWN);
+    ::Sleep(50);
+    SendMouse(screen, MOUSEEVENTF_RIGHTUP);
+    ::Sleep(150);
+}
+
 void DragMouse(POINT from, POINT to) {
     constexpr int kSteps = 8;
     SendMouse(from, 0);

@@ -92,6 +92,8 @@ void TypeText(const std::string& text);
 void HoldKey(WORD key, bool down);
 // Left click at a screen point, through SendInput.
 void ClickAt(POINT screen);
+// A right-button click at a screen point.
+void RightClickAt(POINT screen);
 // Presses the left button at `from`, moves in steps to `to` (past any drag threshold) and
 // releases it there.
 void DragMouse(POINT from, POINT to);

@@ -8,6 +8,7 @@
 // clang-format on
 
 #include <algorithm>
+#include <functional>
 
 #include "tests/e2e/tabora_fixture_win.h"
 
@@ -92,6 +93,37 @@ TEST_F(ViewKeys, SortKeysReverseOnSecondPressAndDetailsKeyToggles) {
         << "Shift+Ctrl+D did not go back to the list";
     EXPECT_EQ(window.Items(), shown);
     EXPECT_TRUE(app->IsRunning());
+}
+
+TEST_F(ViewKeys, ListMenuSortsByRightClickAndByTheMenuKey) {
+    const std::string folder = Folder.MakeFolder("menu");
+    WriteFile("menu\\a.txt", 300);
+    WriteFile("menu\\b.txt", 100);
+    WriteSettings(ValidSettings().Set("Sort", "0").Bytes());
+    RemoteApp* app = nullptr;
+    MainWindow window(StartMainWindow(app, QuoteArgument(folder)));
+    ASSERT_TRUE(window.Main && window.Complete());
+    ASSERT_TRUE(BringToFront(window.Main));
+    ASSERT_EQ(Settle([&] { return window.Items(); }, Names{"a.txt", "b.txt"}),
+              (Names{"a.txt", "b.txt"}));
+    std::function<bool()> menuOpen = [] { return !VisibleTopLevelWindows("#32768").empty(); };
+
+    // Right button on a row: the list's menu; ｿｰﾄ(&S) then ｻｲｽﾞ(&S).
+    RightClickAt(CenterOf(ListItemScreenRect(window.List, 0, LVIR_LABEL)));
+    ASSERT_TRUE(WaitUntil(menuOpen, 3000)) << "no menu after the right button";
+    TypeKey('S');
+    TypeKey('S');
+    EXPECT_EQ(Settle([&] { return window.Items(); }, Names{"b.txt", "a.txt"}),
+              (Names{"b.txt", "a.txt"}));
+    EXPECT_TRUE(WaitUntil([&] { return !menuOpen(); }, 3000));
+
+    // The menu key opens the same menu from the keyboard; 名前(&N) sorts by name again.
+    TypeKey(VK_APPS);
+    ASSERT_TRUE(WaitUntil(menuOpen, 3000)) << "no menu after the menu key";
+    TypeKey('S');
+    TypeKey('N');
+    EXPECT_EQ(Settle([&] { return window.Items(); }, Names{"a.txt", "b.txt"}),
+              (Names{"a.txt", "b.txt"}));
 }
 
 }  // namespace
