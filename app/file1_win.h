@@ -79,6 +79,8 @@ public:
     void ListFolder(int slot);
     // The texts and image of one row, asked for by the list as it draws.
     void ListView1GetDispInfo(NMLVDISPINFOA& info);
+    // Column widths from the texts of the shown rows.
+    void SizeColumns(const TTabSlot& slot, bool details);
     // The row whose name matches a search of the list, or -1.
     int ListView1FindItem(const NMLVFINDITEMA& find) const;
     // View options (listing/view_options_win.cpp); the sort items pass their Tag 0..3.

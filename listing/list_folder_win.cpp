@@ -40,25 +40,34 @@ void ScrollToTop(HWND list, int top, bool details) {
     }
 }
 
-// Every column as wide as its longest text; in details view never narrower than its header,
-// so 'ｻｲｽﾞ' stays readable over a column of short numbers.
-void SizeColumns(HWND list, bool details) {
-    if (!details) {
-        ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE);
-        return;
+int TextWidth(HDC dc, std::string_view text) {
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// The widest of the texts, measured on the longest ones by bytes only: measuring every row of a
+// big folder would cost more than listing it.
+int WidestText(HDC dc, std::vector<std::string_view> texts) {
+    constexpr std::size_t kMeasured = 32;
+    auto longer = [](std::string_view a, std::string_view b) { return a.size() > b.size(); };
+    if (texts.size() > kMeasured) {
+        std::nth_element(texts.begin(), texts.begin() + kMeasured, texts.end(), longer);
+        texts.resize(kMeasured);
     }
-    for (int column = 0; column < 3; ++column) {
-        ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
-        int contents = ListView_GetColumnWidth(list, column);
-        char caption[64] = {};
-        LVCOLUMNA col{};
-        col.mask = LVCF_TEXT;
-        col.pszText = caption;
-        col.cchTextMax = sizeof caption;
-        ListView_GetColumn(list, column, &col);
-        int header = ListView_GetStringWidth(list, caption) + 16;
-        if (header > contents) ListView_SetColumnWidth(list, column, header);
-    }
+    int widest = 0;
+    for (std::string_view text : texts) widest = std::max(widest, TextWidth(dc, text));
+    return widest;
+}
+
+int HeaderWidth(HWND list, int column) {
+    char caption[64] = {};
+    LVCOLUMNA col{};
+    col.mask = LVCF_TEXT;
+    col.pszText = caption;
+    col.cchTextMax = sizeof caption;
+    ListView_GetColumn(list, column, &col);
+    return ListView_GetStringWidth(list, caption) + 16;
 }
 
 }  // namespace
@@ -90,7 +99,7 @@ void TFrmFile::ListFolder(int slotIndex) {
 
     const bool details = MenuItem("mnDetail").Checked;
     if (details) SetListStyle(ListView1, LVS_REPORT);
-    SizeColumns(ListView1, details);
+    SizeColumns(slot, details);
     ScrollToTop(ListView1, slot.TopIndex, details);
     ::SendMessageA(ListView1, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(ListView1, nullptr, TRUE);
@@ -151,4 +160,34 @@ int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
         if (partial ? name.compare(0, wanted.size(), wanted) == 0 : name == wanted) return row;
     }
     return -1;
+}
+
+void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
+    // Every column as wide as its longest text; in details view never narrower than its
+    // header, so 'ｻｲｽﾞ' stays readable over a column of short numbers.
+    std::vector<std::string_view> names, sizes;
+    names.reserve(static_cast<std::size_t>(PageEnd - PageStart));
+    for (std::int32_t d = PageStart; d < PageEnd; ++d) {
+        std::int32_t entry = EntryIndexOfKey(CurrentListing[d]);
+        if (entry < 0) continue;
+        names.push_back(slot.Names[entry]);
+        if (slot.Kinds[entry] == '1') sizes.push_back(slot.Sizes[entry]);
+    }
+    HDC dc = ::GetDC(ListView1);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(ListView1, WM_GETFONT, 0, 0)));
+    const int padding = 12;
+    const int imageWidth = 16 + 4;
+    int nameWidth = WidestText(dc, names) + imageWidth + padding;
+    int sizeWidth = WidestText(dc, sizes) + padding;
+    int timeWidth = TextWidth(dc, "0000/00/00 00:00") + padding;
+    ::SelectObject(dc, old);
+    ::ReleaseDC(ListView1, dc);
+    if (!details) {
+        ListView_SetColumnWidth(ListView1, 0, nameWidth);
+        return;
+    }
+    const int widths[3] = {nameWidth, sizeWidth, timeWidth};
+    for (int column = 0; column < 3; ++column)
+        ListView_SetColumnWidth(ListView1, column,
+                                std::max(widths[column], HeaderWidth(ListView1, column)));
 }
