@@ -161,7 +161,6 @@ void TFrmFile::Construct() {
     ApplyFontAndColours();
     SetDetailView(MenuItem("mnDetail").Checked);
     SyncMenus();
-    FormResize();
 }
 
 TFrmFile::~TFrmFile() { Destroy(); }
@@ -386,6 +385,8 @@ void TFrmFile::SetDetailView(bool on) {
     DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(ListView1, GWL_STYLE));
     style = (style & ~LVS_TYPEMASK) | (on ? LVS_REPORT : LVS_LIST);
     ::SetWindowLongPtrA(ListView1, GWL_STYLE, style);
+    // Switching views lists nothing again, but the details columns need their widths.
+    if (ListedSlot >= 0) SizeColumns(TabSlots[ListedSlot], on);
 }
 
 void TFrmFile::mnQuitClick() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }

@@ -229,10 +229,12 @@ TEST_F(ListImages, ChosenBackgroundColoursAllFourControlsAndTheImagesAndIsStored
 }
 
 TEST_F(ListImages, ChosenFontGoesToAllFourControlsAndTheFolderBoxGrows) {
+    dir.Write("start\\a rather long name for one file.txt", "x");
     auto form = Start();
     ASSERT_FALSE(form->Terminated());
     const HFONT before = FontOf(form->ListView1);
     const int boxHeight = HeightOf(form->CmbDir);
+    const int columnWidth = ListView_GetColumnWidth(form->ListView1, 0);
 
     // Cancel changes nothing; the dialog starts from the list's font.
     form->ClickMenu("mnSetFont");
@@ -257,6 +259,8 @@ TEST_F(ListImages, ChosenFontGoesToAllFourControlsAndTheFolderBoxGrows) {
     ASSERT_TRUE(::GetObjectA(after, sizeof got, &got));
     EXPECT_EQ(got.lfHeight, -32);
     EXPECT_GT(HeightOf(form->CmbDir), boxHeight + 10);
+    // The names are measured again in the bigger font, so none is cut.
+    EXPECT_GT(ListView_GetColumnWidth(form->ListView1, 0), columnWidth * 2);
     EXPECT_EQ(ListView_GetTextColor(form->ListView1), RGB(0, 0, 128));
     for (auto [message, box] : Boxes(*form))
         EXPECT_EQ(AskPaintColours(form->Handle(), message, box).Text, RGB(0, 0, 128));

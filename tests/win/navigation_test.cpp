@@ -53,6 +53,15 @@ TEST_F(Navigation, ListsFoldersFirstThenNamesWithoutCaseAndSumsUp) {
     Current(*form).Reverse = true;
     form->ListFolder(form->CurrentSlot());
     EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"b", "a1", "A", "z"}));
+
+    // Switching to details without listing again sizes the columns as a listing would.
+    form->ClickMenu("mnDetail");
+    int toggled[3], listed[3];
+    for (int c = 0; c < 3; ++c) toggled[c] = ListView_GetColumnWidth(form->ListView1, c);
+    form->ListFolder(form->CurrentSlot());
+    for (int c = 0; c < 3; ++c) listed[c] = ListView_GetColumnWidth(form->ListView1, c);
+    EXPECT_EQ(std::vector<int>(toggled, toggled + 3), std::vector<int>(listed, listed + 3));
+    EXPECT_GE(listed[2], ListView_GetStringWidth(form->ListView1, time.c_str()));
 }
 
 TEST_F(Navigation, SortKindsMasksAndHiddenFiles) {
