@@ -120,8 +120,8 @@ void TFrmFile::Construct() {
     RegisterMainWindowClass(instance_);
     hwnd_ = ::CreateWindowExA(0, kMainWindowClass, kMainWindowCaption,
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kWindowDesign.Left,
-                              kWindowDesign.Top, kWindowDesign.Width, kWindowDesign.Height,
-                              nullptr, nullptr, instance_, this);
+                              kWindowDesign.Top, kWindowDesign.Width, kWindowDesign.Height, nullptr,
+                              nullptr, instance_, this);
     if (!hwnd_) throw std::runtime_error("ﾒｲﾝｳｨﾝﾄﾞｳを作成できません");
     CreateControls();
     CreateMenus();
@@ -185,9 +185,9 @@ void TFrmFile::Destroy() {
 void TFrmFile::CreateControls() {
     const DWORD visible = WS_VISIBLE;
     // The tab strip is the back of the client area; the other controls stand in front of it.
-    TabControl1 = CreateChild(hwnd_, 0, WC_TABCONTROLA, "",
-                              visible | WS_CLIPSIBLINGS | TCS_TOOLTIPS | TCS_FOCUSNEVER,
-                              kTabDesign);
+    TabControl1 =
+        CreateChild(hwnd_, 0, WC_TABCONTROLA, "",
+                    visible | WS_CLIPSIBLINGS | TCS_TOOLTIPS | TCS_FOCUSNEVER, kTabDesign);
     TabCtrl_SetItemSize(TabControl1, 0, 14);
     CmbDir = CreateChild(hwnd_, WS_EX_CLIENTEDGE, "EDIT", "", visible | ES_AUTOHSCROLL | WS_TABSTOP,
                          kDirDesign);
@@ -197,12 +197,14 @@ void TFrmFile::CreateControls() {
         int Left;
         const char* Hint;
     };
+    // clang-format off
     const ButtonDesign buttons[] = {
         {&spbtnBack, "←", 147, "戻る"},          {&spbtnNext, "→", 167, "進む"},
         {&spbtnUpdir, "↑", 187, "上へ"},         {&spbtnDirCopy, "写", 207, "ﾌｫﾙﾀﾞｺﾋﾟｰ"},
         {&spbtnDirPaste, "開", 227, "ﾌｫﾙﾀﾞﾍﾟｰｽﾄ"}, {&spbtnCut, "切", 337, "ｶｯﾄ"},
         {&spbtnCopy, "複", 359, "ｺﾋﾟｰ"},          {&spbtnPaste, "貼", 379, "ﾍﾟｰｽﾄ"},
     };
+    // clang-format on
     Tooltip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
     for (const ButtonDesign& b : buttons) {
@@ -218,9 +220,9 @@ void TFrmFile::CreateControls() {
     }
     ::EnableWindow(spbtnBack, FALSE);
     ::EnableWindow(spbtnNext, FALSE);
-    CmbMask = CreateChild(hwnd_, 0, "COMBOBOX", "",
-                          visible | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL,
-                          {kMaskDesign.Left, kMaskDesign.Top, kMaskDesign.Width, 200});
+    CmbMask =
+        CreateChild(hwnd_, 0, "COMBOBOX", "", visible | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL,
+                    {kMaskDesign.Left, kMaskDesign.Top, kMaskDesign.Width, 200});
     ::SetWindowTextA(CmbMask, "*.*");
     ListView1 = CreateChild(hwnd_, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                             visible | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS | LVS_EDITLABELS |
@@ -240,8 +242,8 @@ void TFrmFile::CreateControls() {
         col.iSubItem = i;
         ListView_InsertColumn(ListView1, i, &col);
     }
-    StatusBar1 = CreateChild(hwnd_, 0, STATUSCLASSNAMEA, "", visible | SBARS_SIZEGRIP,
-                             {0, 0, 0, 15});
+    StatusBar1 =
+        CreateChild(hwnd_, 0, STATUSCLASSNAMEA, "", visible | SBARS_SIZEGRIP, {0, 0, 0, 15});
     int parts[] = {-1};
     ::SendMessageA(StatusBar1, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
     lstHokan = CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "",
@@ -333,9 +335,7 @@ void TFrmFile::OnCommand(int id) {
     }
 }
 
-bool TFrmFile::IsOwnWindow(HWND hwnd) const {
-    return hwnd == hwnd_ || ::IsChild(hwnd_, hwnd);
-}
+bool TFrmFile::IsOwnWindow(HWND hwnd) const { return hwnd == hwnd_ || ::IsChild(hwnd_, hwnd); }
 
 bool TFrmFile::HandleShortCut(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
@@ -358,8 +358,8 @@ void TFrmFile::ReadDesktopPath() {
     HKEY key = nullptr;
     std::string desktop;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER,
-                        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                        0, KEY_READ, &key) == ERROR_SUCCESS) {
+                        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
+                        KEY_READ, &key) == ERROR_SUCCESS) {
         if (::RegQueryValueExA(key, "Desktop", nullptr, &type, reinterpret_cast<BYTE*>(value),
                                &size) == ERROR_SUCCESS &&
             (type == REG_SZ || type == REG_EXPAND_SZ))
@@ -480,14 +480,9 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                               *reinterpret_cast<const COPYDATASTRUCT*>(lParam))
                        ? TRUE
                        : FALSE;
-        case kProcessHandOver:
-            ProcessPendingHandOver();
-            return 0;
-        case WM_DROPFILES:
-            WMDropFiles(reinterpret_cast<HDROP>(wParam));
-            return 0;
-        case WM_NOTIFY:
-            return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case kProcessHandOver: ProcessPendingHandOver(); return 0;
+        case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+        case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX: {
             HWND control = reinterpret_cast<HWND>(lParam);
@@ -500,8 +495,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
-        default:
-            break;
+        default: break;
     }
     return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
@@ -514,7 +508,8 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
     }
     if (nm.hwndFrom == ListView1) {
         if (nm.code == LVN_GETDISPINFOA)
-            ListView1GetDispInfo(const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(nm)));
+            ListView1GetDispInfo(
+                const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(nm)));
         if (nm.code == LVN_ODFINDITEMA)
             return ListView1FindItem(reinterpret_cast<const NMLVFINDITEMA&>(nm));
         if (nm.code == LVN_ODFINDITEMW) {
@@ -565,10 +560,14 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
 }
 
 void TFrmFile::OnToolButton(HWND button) {
-    if (button == spbtnBack) GoBack();
-    else if (button == spbtnNext) GoForward();
-    else if (button == spbtnUpdir) GoUp();
-    else if (button == spbtnDirPaste) mnOpenClipDirClick();
+    if (button == spbtnBack)
+        GoBack();
+    else if (button == spbtnNext)
+        GoForward();
+    else if (button == spbtnUpdir)
+        GoUp();
+    else if (button == spbtnDirPaste)
+        mnOpenClipDirClick();
     // Tool buttons never keep the focus: the keys belong to the list.
     if (::GetFocus() == button) ::SetFocus(ListView1);
 }
@@ -602,9 +601,7 @@ LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 LRESULT TFrmFile::TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (msg) {
-        case WM_MOUSEMOVE:
-            tabPointer_ = point;
-            return 0;
+        case WM_MOUSEMOVE: tabPointer_ = point; return 0;
         case WM_RBUTTONDOWN:
             handled = true;
             TabControl1RightClick(point);
@@ -629,11 +626,8 @@ LRESULT TFrmFile::TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool
                 TabControl1DragDrop(point);
             }
             return 0;
-        case WM_CAPTURECHANGED:
-            draggingTab_ = false;
-            return 0;
-        default:
-            return 0;
+        case WM_CAPTURECHANGED: draggingTab_ = false; return 0;
+        default: return 0;
     }
 }
 

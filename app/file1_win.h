@@ -3,8 +3,9 @@
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
+
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <array>
 #include <cstdint>
@@ -221,7 +222,7 @@ private:
     void ProcessPendingHandOver();
     void ReadShares(const std::string& folder, TTabSlot& slot);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+                                        UINT_PTR id, DWORD_PTR self);
     LRESULT TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
     void CreateControls();
     void CreateMenus();
@@ -248,7 +249,7 @@ private:
     bool oleInitialized_ = false;
     std::string tooltipText_;
     HWND lastFocus_ = nullptr;  // the control that had the keys when the window was left
-    POINT tabPointer_{};       // last pointer position over the tab strip
+    POINT tabPointer_{};        // last pointer position over the tab strip
     bool draggingTab_ = false;
     // Command lines handed over by other instances, opened after their sender returned.
     std::vector<std::vector<std::string>> pendingHandOvers_;

@@ -65,9 +65,9 @@ unsigned long WriteFileAtomically(const std::string& path, const std::string& by
 
 std::string SystemErrorText(unsigned long code) {
     char* buffer = nullptr;
-    DWORD n = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                   FORMAT_MESSAGE_IGNORE_INSERTS,
-                               nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    DWORD n = ::FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text = n ? std::string(buffer, n) : "ｴﾗｰ " + std::to_string(code);
     if (buffer) ::LocalFree(buffer);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();

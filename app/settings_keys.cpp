@@ -43,7 +43,9 @@ FontSettings ReadFontSettings(const TSettings& store) {
     return f;
 }
 
-std::int32_t ReadBackgroundColour(const TSettings& store) { return StrToInt(store.Value("BGColor")); }
+std::int32_t ReadBackgroundColour(const TSettings& store) {
+    return StrToInt(store.Value("BGColor"));
+}
 
 void StoreSavedState(TSettings& store, const SavedState& s) {
     auto flag = [](bool b) { return b ? "1" : "0"; };

@@ -4,9 +4,9 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "app/settings_file_win.h"
+#include "platform/text_win.h"
 
 bool TFrmFile::LoadSettings() {
     std::optional<std::string> bytes = ReadFileBytes(SettingsPath);

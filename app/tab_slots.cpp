@@ -41,8 +41,8 @@ void TTabSlots::FreeAll() {
 }
 
 int TTabSlots::UsedCount() const {
-    return static_cast<int>(std::count_if(slots_.begin(), slots_.end(),
-                                          [](const TTabSlot& s) { return s.Used; }));
+    return static_cast<int>(
+        std::count_if(slots_.begin(), slots_.end(), [](const TTabSlot& s) { return s.Used; }));
 }
 
 void RemoveTabPosition(TTabToSlot& map, int tabCount, int position) {

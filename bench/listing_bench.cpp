@@ -22,9 +22,9 @@ const char* const kJapanese[] = {
     "\x95\xF1\x8D\x90\x8F\x91", "\x8B\x63\x8E\x96\x98\x5E", "\x8E\xCA\x90\x5E",
     "\x94\x5C\x97\xCD",         "\xC3\xDE\xB0\xC0",
 };
-const char* const kWords[] = {"report", "Report", "IMG", "notes",   "Setup", "readme",
-                              "data",   "backup", "Invoice", "draft", "src",   "Main",
-                              "photo",  "TODO",   "budget", "minutes"};
+const char* const kWords[] = {"report", "Report", "IMG",     "notes",  "Setup", "readme",
+                              "data",   "backup", "Invoice", "draft",  "src",   "Main",
+                              "photo",  "TODO",   "budget",  "minutes"};
 const char* const kExtensions[] = {".txt", ".doc", ".cpp", ".h",   ".jpg", ".JPG",
                                    ".pdf", ".xls", ".gz",  ".exe", ".lnk", ""};
 
@@ -50,17 +50,17 @@ TTabSlot MakeSlot(std::int64_t count, int sortKind) {
         if (!folder) entry.Name += Pick(rng, kExtensions);
         entry.Size = (std::uint64_t{1} << (rng() % 34)) + rng() % 4096;
         entry.Time = {2004 + static_cast<int>(rng() % 21), 1 + static_cast<int>(rng() % 12),
-                      1 + static_cast<int>(rng() % 28), static_cast<int>(rng() % 24),
-                      static_cast<int>(rng() % 60), static_cast<int>(rng() % 60)};
+                      1 + static_cast<int>(rng() % 28),    static_cast<int>(rng() % 24),
+                      static_cast<int>(rng() % 60),        static_cast<int>(rng() % 60)};
         AddFolderEntry(slot, entry, false);
     }
     return slot;
 }
 
 benchmark::Counter PerEntry(std::int64_t count) {
-    return benchmark::Counter(static_cast<double>(count),
-                              benchmark::Counter::kIsIterationInvariantRate |
-                                  benchmark::Counter::kInvert);
+    return benchmark::Counter(
+        static_cast<double>(count),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_BuildListing(benchmark::State& state) {

@@ -7,8 +7,8 @@
 
 #include "commands/menu_model.h"
 
-inline constexpr std::array<std::string_view, 5> kEditShortcutItems{
-    "mnDelete", "mnDelete2", "mnCopy", "mnPaste", "mnCut"};
+inline constexpr std::array<std::string_view, 5> kEditShortcutItems{"mnDelete", "mnDelete2",
+                                                                    "mnCopy", "mnPaste", "mnCut"};
 // Shortcuts of the five items, in the order of kEditShortcutItems.
 using EditShortcuts = std::array<int, 5>;
 

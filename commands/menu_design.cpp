@@ -35,6 +35,8 @@ constexpr int Shift(int key) { return ShortCut(key, true); }
 
 }  // namespace
 
+// One item a line, as the menus read top to bottom.
+// clang-format off
 TMenuItem MainMenuDesign() {
     TMenuItem root = Item("MainMenu1", "");
     root.Items = {
@@ -121,3 +123,4 @@ TMenuItem TabPopupDesign() {
                   Item("D1", "ﾄﾞﾗｲﾌﾞ"), Item("KC1", "ﾀﾌﾞを閉じる(&C)")};
     return root;
 }
+// clang-format on

@@ -1,8 +1,9 @@
-#include "platform/text_win.h"
 #include "dialogs/input_dialog_win.h"
 
 #include <algorithm>
 #include <stdexcept>
+
+#include "platform/text_win.h"
 
 namespace {
 
@@ -28,10 +29,9 @@ void RegisterInputClass() {
     registered = true;
 }
 
-HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id,
-           DWORD exStyle = 0) {
-    HWND hwnd = ::CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
-                                  0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, DWORD exStyle = 0) {
+    HWND hwnd = ::CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0,
+                                  0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
                                   ::GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) throw std::runtime_error("入力ﾀﾞｲｱﾛｸﾞを作成できません");
     return hwnd;
@@ -142,8 +142,7 @@ LRESULT CALLBACK TfrmInput::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
                     return 0;
                 }
                 break;
-            case DM_GETDEFID:
-                return MAKELRESULT(IDOK, DC_HASDEFID);
+            case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
             case WM_CLOSE:
                 if (self->running_) self->result_ = IDCANCEL;
                 return 0;
@@ -154,8 +153,7 @@ LRESULT CALLBACK TfrmInput::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
                     return 0;
                 }
                 break;
-            default:
-                break;
+            default: break;
         }
     }
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -8,7 +8,8 @@ void PutU32(std::string& out, std::size_t at, std::uint32_t v) {
 }
 std::uint32_t GetU32(std::string_view in, std::size_t at) {
     std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= std::uint32_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        v |= std::uint32_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
     return v;
 }
 }  // namespace
@@ -40,7 +41,7 @@ std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block) {
     for (;;) {
         std::size_t end = block.find('\0', pos);
         if (end == std::string_view::npos) return std::nullopt;  // unterminated
-        if (end == pos) return names;                             // the final NUL
+        if (end == pos) return names;                            // the final NUL
         names.emplace_back(block.substr(pos, end - pos));
         pos = end + 1;
         if (pos >= block.size()) return std::nullopt;  // no final NUL

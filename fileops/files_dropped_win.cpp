@@ -11,8 +11,8 @@
 
 bool TFrmFile::WMCopyData(HWND /*sender*/, const COPYDATASTRUCT& data) {
     if (data.dwData != kHandOverCopyData || !data.lpData) return false;
-    std::optional<std::vector<std::string>> names = ParseDropBlock(
-        std::string_view(static_cast<const char*>(data.lpData), data.cbData));
+    std::optional<std::vector<std::string>> names =
+        ParseDropBlock(std::string_view(static_cast<const char*>(data.lpData), data.cbData));
     if (!names) return false;
     // The sender waits for this message to return: open the folders afterwards, so that a
     // message box here never holds up the other process.
@@ -51,8 +51,8 @@ void TFrmFile::DropFiles(const std::vector<std::string>& names) {
     ClipFiles.clear();
     for (const std::string& name : names) {
         DWORD attributes = ::GetFileAttributesA(name.c_str());
-        bool folder = attributes != INVALID_FILE_ATTRIBUTES &&
-                      (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        bool folder =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
         if (folder || name.size() < 4)
             OpenFromMenu(name);
         else

@@ -34,8 +34,8 @@ void TFrmFile::SetListFont(const LOGFONTA& font, COLORREF textColour) {
     ListView_SetTextColor(ListView1, fontColour_);
     // The columns were measured in the old font.
     if (ListedSlot >= 0)
-        SizeColumns(TabSlots[ListedSlot], (::GetWindowLongPtrA(ListView1, GWL_STYLE) &
-                                           LVS_TYPEMASK) == LVS_REPORT);
+        SizeColumns(TabSlots[ListedSlot],
+                    (::GetWindowLongPtrA(ListView1, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT);
     // The boxes take their text colour from WM_CTLCOLOR* when they paint.
     for (HWND control : {ListView1, CmbDir, CmbMask, lstHokan})
         ::InvalidateRect(control, nullptr, TRUE);

@@ -15,7 +15,8 @@ TRectPx ChildRect(HWND parent, HWND child) {
 // The folder box is as high as one line of its font plus its edges.
 int FolderBoxHeight(HWND edit) {
     HDC dc = ::GetDC(edit);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
     TEXTMETRICA tm{};
     ::GetTextMetricsA(dc, &tm);
     ::SelectObject(dc, old);
@@ -44,8 +45,8 @@ void TFrmFile::FormResize() {
     in.MaskBox = ChildRect(hwnd_, CmbMask);
     LayoutResult out = ComputeLayout(in);
     Place(ListView1, out.ListView);
-    HWND buttons[8] = {spbtnBack, spbtnNext,  spbtnUpdir, spbtnDirCopy,
-                       spbtnDirPaste, spbtnCut, spbtnCopy,  spbtnPaste};
+    HWND buttons[8] = {spbtnBack,     spbtnNext, spbtnUpdir, spbtnDirCopy,
+                       spbtnDirPaste, spbtnCut,  spbtnCopy,  spbtnPaste};
     for (int i = 0; i < 8; ++i) Place(buttons[i], out.Buttons[i]);
     // The drop-down height of a combo box is its window height; keep the list room.
     TRectPx mask = out.MaskBox;

@@ -4,13 +4,13 @@
 
 #include <commctrl.h>
 
-#include "platform/text_win.h"
-#include "app/file1_win.h"
-#include "listing/listing_keys.h"
-#include "app/sjis.h"
-
 #include <algorithm>
 #include <cstring>
+
+#include "app/file1_win.h"
+#include "app/sjis.h"
+#include "listing/listing_keys.h"
+#include "platform/text_win.h"
 
 namespace {
 
@@ -133,7 +133,8 @@ void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
             case 2: text = std::string_view(slot.Times[entry]).substr(0, 16); break;
             default: break;
         }
-        std::size_t n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
+        std::size_t n =
+            std::min<std::size_t>(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
         std::memcpy(item.pszText, text.data(), n);
         item.pszText[n] = '\0';
     }
@@ -174,7 +175,8 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
         if (slot.Kinds[entry] == '1') sizes.push_back(slot.Sizes[entry]);
     }
     HDC dc = ::GetDC(ListView1);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(ListView1, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(ListView1, WM_GETFONT, 0, 0)));
     const int padding = 12;
     const int imageWidth = 16 + 4;
     int nameWidth = WidestText(dc, names) + imageWidth + padding;

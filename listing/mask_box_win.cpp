@@ -4,9 +4,9 @@
 
 #include <commctrl.h>
 
-#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "listing/view_options.h"
+#include "platform/text_win.h"
 
 namespace {
 

@@ -13,7 +13,8 @@ void TFrmFile::mnSortNameClick(int tag) {
     int slot = CurrentSlot();
     if (slot < 0 || tag < 0 || tag > 3) return;
     TTabSlot& s = TabSlots[slot];
-    SortState next = ApplySortCommand({s.SortKind, s.Reverse, DefaultSortKind, DefaultReverse}, tag);
+    SortState next =
+        ApplySortCommand({s.SortKind, s.Reverse, DefaultSortKind, DefaultReverse}, tag);
     s.SortKind = next.SortKind;
     s.Reverse = next.Reverse;
     DefaultSortKind = next.DefaultSortKind;
@@ -77,8 +78,7 @@ void TFrmFile::ListView1Change() {
     const TTabSlot& slot = TabSlots[ListedSlot];
     std::int32_t entry = EntryIndexOfKey(CurrentListing[index]);
     if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size())) return;
-    std::string status =
-        SelectionStatusText(std::string_view(slot.Times[entry]).substr(0, 16),
-                            slot.Kinds[entry] == '1', slot.Sizes[entry]);
+    std::string status = SelectionStatusText(std::string_view(slot.Times[entry]).substr(0, 16),
+                                             slot.Kinds[entry] == '1', slot.Sizes[entry]);
     ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
 }

@@ -10,9 +10,9 @@ struct LayoutInput {
     int ClientWidth = 0;
     int ClientHeight = 0;
     int StatusBarHeight = 0;
-    TRectPx FolderBox;    // CmbDir: keeps its place and width; its height follows the font
+    TRectPx FolderBox;     // CmbDir: keeps its place and width; its height follows the font
     int ButtonWidth = 20;  // width of each tool button
-    TRectPx MaskBox;      // CmbMask: keeps its top, width and height
+    TRectPx MaskBox;       // CmbMask: keeps its top, width and height
 };
 
 struct LayoutResult {

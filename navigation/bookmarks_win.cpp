@@ -7,10 +7,10 @@
 
 #include <cstring>
 
-#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "navigation/bookmarks.h"
 #include "navigation/path_text.h"
+#include "platform/text_win.h"
 
 namespace {
 
@@ -48,13 +48,9 @@ void TFrmFile::BookmarkClick(int n) {
     OpenFromMenu(BookmarkFolder(Settings.Value("Go" + std::to_string(n))));
 }
 
-void TFrmFile::mnDesktopClick() {
-    OpenFromMenu(DesktopPath);
-}
+void TFrmFile::mnDesktopClick() { OpenFromMenu(DesktopPath); }
 
-void TFrmFile::mnDrive() {
-    OpenFromMenu(kDrivesFolder);
-}
+void TFrmFile::mnDrive() { OpenFromMenu(kDrivesFolder); }
 
 void TFrmFile::mnAddBookmarkClick() {
     std::string folder = WindowText(CmbDir);

@@ -3,9 +3,9 @@
 
 #include <commctrl.h>
 
-#include "platform/text_win.h"
 #include "app/file1_win.h"
 #include "navigation/path_text.h"
+#include "platform/text_win.h"
 
 int TFrmFile::CurrentSlot() const {
     int tab = TabCtrl_GetCurSel(TabControl1);

@@ -37,8 +37,7 @@ public:
                 UINT flags) override;
     bool ChooseFontDialog(HWND owner, LOGFONTA& font, COLORREF& colour) override;
     bool ChooseColourDialog(HWND owner, COLORREF& colour) override;
-    bool InputText(HWND owner, const std::string& caption, HFONT font,
-                   std::string& text) override;
+    bool InputText(HWND owner, const std::string& caption, HFONT font, std::string& text) override;
 
 private:
     std::unique_ptr<TfrmInput> input_;  // made at its first use, kept for the whole run

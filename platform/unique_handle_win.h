@@ -53,10 +53,13 @@ inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
 }  // namespace handle_traits
 
 using UniqueFile = UniqueHandle<handle_traits::File>;
-using UniqueKernelHandle = UniqueHandle<handle_traits::NullIsInvalid<HANDLE, handle_traits::CloseKernel>>;
+using UniqueKernelHandle =
+    UniqueHandle<handle_traits::NullIsInvalid<HANDLE, handle_traits::CloseKernel>>;
 using UniqueFont = UniqueHandle<handle_traits::NullIsInvalid<HFONT, handle_traits::DeleteGdi>>;
 using UniqueBrush = UniqueHandle<handle_traits::NullIsInvalid<HBRUSH, handle_traits::DeleteGdi>>;
 using UniqueBitmap = UniqueHandle<handle_traits::NullIsInvalid<HBITMAP, handle_traits::DeleteGdi>>;
-using UniqueMenu = UniqueHandle<handle_traits::NullIsInvalid<HMENU, handle_traits::DestroyMenuHandle>>;
-using UniqueWindow = UniqueHandle<handle_traits::NullIsInvalid<HWND, handle_traits::DestroyWindowHandle>>;
+using UniqueMenu =
+    UniqueHandle<handle_traits::NullIsInvalid<HMENU, handle_traits::DestroyMenuHandle>>;
+using UniqueWindow =
+    UniqueHandle<handle_traits::NullIsInvalid<HWND, handle_traits::DestroyWindowHandle>>;
 using UniqueGlobal = UniqueHandle<handle_traits::NullIsInvalid<HGLOBAL, handle_traits::FreeGlobal>>;

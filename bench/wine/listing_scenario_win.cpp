@@ -84,9 +84,10 @@ int main(int argc, char** argv) {
         double t5 = Now();
         double enumeration = t1 - t0;
         double open = t3 - t2;
-        std::printf("entries=%d enumeration=%.3fs open_to_status=%.3fs listing_only=%.3fs "
-                    "program_work/enumeration=%.2f\n",
-                    entries, enumeration, open, t5 - t4, (open - enumeration) / enumeration);
+        std::printf(
+            "entries=%d enumeration=%.3fs open_to_status=%.3fs listing_only=%.3fs "
+            "program_work/enumeration=%.2f\n",
+            entries, enumeration, open, t5 - t4, (open - enumeration) / enumeration);
         (void)status;
     }
     ::DeleteFileA(ini.c_str());

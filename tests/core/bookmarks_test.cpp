@@ -30,7 +30,7 @@ Items Describe(const TMenuItem& menu) {
 }
 
 class BookmarksTest : public ::testing::Test {
-  protected:
+protected:
     TMenuItem Menu(const std::string& file) {
         settings.LoadFromBytes(file);
         TMenuItem design = MainMenuDesign();

@@ -9,7 +9,7 @@
 namespace {
 
 class IconIndexTest : public ::testing::Test {
-  protected:
+protected:
     int Index(std::string_view settings, std::string_view name) {
         store.LoadFromBytes(settings);
         return IconIndexForFile(store, name);

@@ -61,18 +61,35 @@ TEST(ListingKeysTest, ExtensionIsTakenFromTheLastDot) {
 }
 
 TEST(ListingKeysTest, KeysCarryKindSortFieldNameAndEntryIndex) {
-    TTabSlot slot = SlotOf({Folder("sub"), {"a.c", 10, "2018/09/03 12:34:56"},
+    TTabSlot slot = SlotOf({Folder("sub"),
+                            {"a.c", 10, "2018/09/03 12:34:56"},
                             {"notes.backup", 12345678901, "2020/01/02 03:04:05"}});
 
-    EXPECT_EQ(ListingKey(slot, 0, 0), "0sub \xFF" "0");
-    EXPECT_EQ(ListingKey(slot, 1, 0), "1a.c \xFF" "1");
-    EXPECT_EQ(ListingKey(slot, 1, 1), "1" + std::string(18, ' ') + "10a.c \xFF" "1");
-    EXPECT_EQ(ListingKey(slot, 2, 1), "1" + std::string(9, ' ') + "12345678901notes.backup \xFF" "2");
-    EXPECT_EQ(ListingKey(slot, 1, 2), "1.c    a.c \xFF" "1");
+    EXPECT_EQ(ListingKey(slot, 0, 0),
+              "0sub \xFF"
+              "0");
+    EXPECT_EQ(ListingKey(slot, 1, 0),
+              "1a.c \xFF"
+              "1");
+    EXPECT_EQ(ListingKey(slot, 1, 1), "1" + std::string(18, ' ') +
+                                          "10a.c \xFF"
+                                          "1");
+    EXPECT_EQ(ListingKey(slot, 2, 1), "1" + std::string(9, ' ') +
+                                          "12345678901notes.backup \xFF"
+                                          "2");
+    EXPECT_EQ(ListingKey(slot, 1, 2),
+              "1.c    a.c \xFF"
+              "1");
     // A long extension is never cut.
-    EXPECT_EQ(ListingKey(slot, 2, 2), "1.backupnotes.backup \xFF" "2");
-    EXPECT_EQ(ListingKey(slot, 0, 2), "0      sub \xFF" "0");
-    EXPECT_EQ(ListingKey(slot, 1, 3), "12018/09/03 12:34:56a.c \xFF" "1");
+    EXPECT_EQ(ListingKey(slot, 2, 2),
+              "1.backupnotes.backup \xFF"
+              "2");
+    EXPECT_EQ(ListingKey(slot, 0, 2),
+              "0      sub \xFF"
+              "0");
+    EXPECT_EQ(ListingKey(slot, 1, 3),
+              "12018/09/03 12:34:56a.c \xFF"
+              "1");
 }
 
 TEST(ListingKeysTest, EntryIndexIsReadAfterTheFirstMark) {
@@ -127,9 +144,8 @@ TEST(ListingKeysTest, SizeOrderIsNumericUpToSixtyFourBits) {
 TEST(ListingKeysTest, TypeOrderByExtensionThenName) {
     EXPECT_EQ(Listed(SlotOf({{"c.txt"}, {"b.cpp"}, {"Makefile"}, {"a.c"}}, 2)),
               (Names{"Makefile", "a.c", "b.cpp", "c.txt"}));
-    EXPECT_EQ(Listed(SlotOf({{"z.TXT"}, {"B.txt"}, Folder("sub.d"), {"a.txt"}, {"x.C"},
-                             Folder("abc")},
-                            2)),
+    EXPECT_EQ(Listed(SlotOf(
+                  {{"z.TXT"}, {"B.txt"}, Folder("sub.d"), {"a.txt"}, {"x.C"}, Folder("abc")}, 2)),
               (Names{"abc", "sub.d", "x.C", "a.txt", "B.txt", "z.TXT"}));
 }
 
@@ -160,7 +176,9 @@ TEST(ListingKeysTest, MaskTextSwitchesFilteringOnAndOff) {
 
 TEST(ListingKeysTest, MasksDropFilesButNeverFolders) {
     const TTabSlot slot = SlotOf({Folder("a.b"), {"x.txt"}, {"y.doc"}, {"Z.TXT"}, {"readme"}});
-    auto listed = [&](const char* masks) { return Listed(slot, MakeListingFilter(masks, false, "")); };
+    auto listed = [&](const char* masks) {
+        return Listed(slot, MakeListingFilter(masks, false, ""));
+    };
 
     EXPECT_EQ(listed("*.txt"), (Names{"a.b", "x.txt", "Z.TXT"}));
     EXPECT_EQ(listed("*.txt;"), (Names{"a.b", "x.txt", "Z.TXT"}));

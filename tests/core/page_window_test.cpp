@@ -1,9 +1,9 @@
-#include "listing/listing_keys.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+
+#include "listing/listing_keys.h"
 
 namespace {
 
@@ -53,8 +53,7 @@ TEST(PageWindowTest, ShortListingsShowEverythingWithoutPageText) {
 }
 
 TEST(PageWindowTest, OtherPageSizesAndLargeListings) {
-    ExpectPages({{10, 0, 9, 10, "  11/11"}, {10, 9, 0, 1, "  2/11"}, {10, 10, 0, 1, "  1/11"}},
-                1);
+    ExpectPages({{10, 0, 9, 10, "  11/11"}, {10, 9, 0, 1, "  2/11"}, {10, 10, 0, 1, "  1/11"}}, 1);
     ExpectPages({{100000, 0, 99800, 100000, "  501/501"},
                  {100000, 127, 74400, 74600, "  374/501"},
                  {100000, 499, 0, 200, "  2/501"}});

@@ -28,7 +28,7 @@ constexpr const char* kMinimalFile =
     "BGColor=16777215\r\n";
 
 class SettingsKeysTest : public ::testing::Test {
-  protected:
+protected:
     void Load(std::string_view bytes) { store.LoadFromBytes(bytes); }
 
     // The minimal file with the line of key written as 'key=value' (appended when missing).

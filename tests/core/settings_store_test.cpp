@@ -13,7 +13,7 @@ using Lines = std::vector<std::string>;
 namespace {
 
 class SettingsStoreTest : public ::testing::Test {
-  protected:
+protected:
     void Load(std::string_view bytes) { store.LoadFromBytes(bytes); }
 
     PlainCollator collator;

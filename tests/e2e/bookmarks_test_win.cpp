@@ -12,7 +12,7 @@ namespace {
 using Tabs = std::vector<std::string>;
 
 class Bookmarks : public TaboraTest {
-  protected:
+protected:
     static std::size_t OpenMenus() { return VisibleTopLevelWindows("#32768").size(); }
 
     // Alt+B: the bookmark menu opens.

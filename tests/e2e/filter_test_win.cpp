@@ -18,7 +18,7 @@ using Names = std::vector<std::string>;
 const std::string kTotal = "合計ｻｲｽﾞ:210ﾊﾞｲﾄ";
 
 class Filters : public TaboraTest {
-  protected:
+protected:
     MainWindow StartOnFilterFolder(const IniLines& settings, RemoteApp*& app) {
         folder_ = Folder.MakeFolder("filter");
         Folder.MakeFolder("filter\\Reports");

@@ -12,7 +12,7 @@ namespace e2e {
 namespace {
 
 class HandOver : public TaboraTest {
-  protected:
+protected:
     void SetUp() override {
         TaboraTest::SetUp();
         if (HasFatalFailure()) return;

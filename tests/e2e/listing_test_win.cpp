@@ -14,7 +14,7 @@ namespace {
 const std::vector<std::string> kDetailColumns = {"名前", "ｻｲｽﾞ", "更新日時"};
 
 class Listing : public TaboraTest {
-  protected:
+protected:
     // Starts the program on `folder` (below the test folder) with these settings and waits
     // until its list shows `count` items.
     MainWindow StartOn(const IniLines& settings, const std::string& folder, std::size_t count) {

@@ -18,7 +18,7 @@ constexpr History kForwardOnly{false, true};
 constexpr History kBoth{true, true};
 
 class Navigation : public TaboraTest {
-  protected:
+protected:
     // Starts the program on `folder`, brings it to the front and gives the list the keyboard
     // focus by clicking its first item, as a user would before typing.
     MainWindow StartAndFocusList(const std::string& folder) {

@@ -33,7 +33,7 @@ bool SameClass(HWND hwnd, const std::string& cls) {
 // A block of memory inside the process that owns a window, for the control messages whose
 // parameters are pointers: the control writes into its own address space.
 class RemoteBuffer {
-  public:
+public:
     RemoteBuffer(HWND owner, std::size_t size) : size_(size) {
         process_ = ::OpenProcess(
             PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
@@ -76,7 +76,7 @@ class RemoteBuffer {
         return text;
     }
 
-  private:
+private:
     HANDLE process_ = nullptr;
     char* address_ = nullptr;
     std::size_t size_;
@@ -93,10 +93,8 @@ bool IsExtendedKey(WORD key) {
         case VK_LEFT:
         case VK_RIGHT:
         case VK_UP:
-        case VK_DOWN:
-            return true;
-        default:
-            return false;
+        case VK_DOWN: return true;
+        default: return false;
     }
 }
 
@@ -238,9 +236,7 @@ std::vector<std::string> TabTexts(HWND tab) {
     return texts;
 }
 
-int CurrentTabIndex(HWND tab) {
-    return static_cast<int>(Send(tab, TCM_GETCURSEL));
-}
+int CurrentTabIndex(HWND tab) { return static_cast<int>(Send(tab, TCM_GETCURSEL)); }
 
 std::vector<std::string> ListViewTexts(HWND listView, int subItem) {
     const auto count = static_cast<int>(Send(listView, LVM_GETITEMCOUNT));
@@ -555,9 +551,7 @@ RemoteApp::~RemoteApp() {
     ::CloseHandle(process_);
 }
 
-bool RemoteApp::IsRunning() const {
-    return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
+bool RemoteApp::IsRunning() const { return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
 bool RemoteApp::WaitForExit(DWORD timeoutMs) {
     if (::WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return false;
@@ -569,9 +563,7 @@ std::vector<HWND> RemoteApp::MainWindows() const {
     return VisibleTopLevelWindows("TFrmFile", pid_);
 }
 
-std::vector<HWND> RemoteApp::MessageBoxes() const {
-    return VisibleTopLevelWindows("#32770", pid_);
-}
+std::vector<HWND> RemoteApp::MessageBoxes() const { return VisibleTopLevelWindows("#32770", pid_); }
 
 HWND RemoteApp::WaitForMainWindow(DWORD timeoutMs) const {
     HWND found = nullptr;

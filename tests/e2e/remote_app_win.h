@@ -111,7 +111,7 @@ COLORREF ScreenPixel(POINT screen);
 
 // One started process; killed on destruction unless it has ended, so no test leaves one.
 class RemoteApp {
-  public:
+public:
     // Starts `exe` with `arguments` (already quoted as needed) in `workingFolder`.
     // Throws std::runtime_error when the process cannot be created.
     RemoteApp(const std::string& exe, const std::string& arguments,
@@ -136,7 +136,7 @@ class RemoteApp {
 
     void Kill();
 
-  private:
+private:
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
     DWORD exitCode_ = STILL_ACTIVE;

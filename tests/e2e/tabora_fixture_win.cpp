@@ -120,9 +120,7 @@ void TaboraTest::WriteSettings(const std::string& bytes) const {
     ASSERT_TRUE(WriteBytes(SettingsPath, bytes));
 }
 
-std::string TaboraTest::SettingsBytes() const {
-    return ReadBytes(SettingsPath).value_or("");
-}
+std::string TaboraTest::SettingsBytes() const { return ReadBytes(SettingsPath).value_or(""); }
 
 void TaboraTest::WriteFile(const std::string& relative, std::size_t size) const {
     ASSERT_TRUE(WriteBytes(Folder.Path() + relative, std::string(size, 'x')));

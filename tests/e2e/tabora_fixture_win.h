@@ -2,8 +2,9 @@
 // tabora.exe in "app" (its settings file beside it) and an empty working folder "work".
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -59,7 +60,7 @@ struct MainWindow {
 };
 
 class TaboraTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
 
     void WriteSettings(const std::string& bytes) const;
@@ -80,7 +81,7 @@ class TaboraTest : public ::testing::Test {
     std::string SettingsPath;
     std::string WorkFolder;  // the working folder of started programs, no trailing backslash
 
-  private:
+private:
     // Declared after Folder: the processes are killed before their files are removed.
     std::vector<std::unique_ptr<RemoteApp>> apps_;
 };

@@ -37,7 +37,7 @@ bool SetLastWriteTime(const std::string& path, const std::string& localTime);
 // A new empty folder under the temporary folder, removed with everything in it on
 // destruction.
 class TestFolder {
-  public:
+public:
     TestFolder();
     ~TestFolder();
     TestFolder(const TestFolder&) = delete;
@@ -49,7 +49,7 @@ class TestFolder {
     // without a trailing backslash.
     std::string MakeFolder(const std::string& relative) const;
 
-  private:
+private:
     std::string path_;
 };
 

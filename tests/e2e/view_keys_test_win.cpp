@@ -18,7 +18,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class ViewKeys : public TaboraTest {
-  protected:
+protected:
     // Types a key and waits until the list shows `expected`.
     static void TypeAndExpectItems(const MainWindow& window, WORD key, const Names& expected) {
         TypeKey(key, {VK_SHIFT, VK_CONTROL});

@@ -1,9 +1,9 @@
 // The menu 栞(&B), bookmarks, desktop and drive list, the clipboard's folder and deleting a
 // tab's folder, in process.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <shellapi.h>
 
 #include "app/file1_win.h"
@@ -95,7 +95,7 @@ void RemoveFromTrash(const std::string& trash, const std::string& name) {
 }
 
 class Bookmarks : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         // Japanese names: they never occur in the temp path, so each caption's "&" has one
         // place to go; 表 and ソ end in the byte 0x5C.

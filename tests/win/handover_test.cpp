@@ -1,8 +1,8 @@
 // Command lines handed over by a second instance, and files dropped from the shell.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include "app/file1_win.h"

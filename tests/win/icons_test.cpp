@@ -1,9 +1,9 @@
 // The list images, font and background colour in process: the images carry the list's colour
 // around their pictures, and the font and colour commands change all four controls at once.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
@@ -97,9 +97,7 @@ PaintColours AskPaintColours(HWND main, UINT message, HWND control) {
     return colours;
 }
 
-HFONT FontOf(HWND hwnd) {
-    return reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0));
-}
+HFONT FontOf(HWND hwnd) { return reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0)); }
 
 int HeightOf(HWND hwnd) {
     RECT r{};

@@ -1,6 +1,7 @@
 // The one-line input dialog for real: shown modally, answered from inside its own loop.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -18,8 +19,7 @@ class InputDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         owner = ::CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
-                                  300, 200, nullptr, nullptr, ::GetModuleHandleA(nullptr),
-                                  nullptr);
+                                  300, 200, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
         font = ::CreateFontA(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
                              "MS UI Gothic");
     }

@@ -1,6 +1,7 @@
 // The window lays its controls out when resized and when the font grows.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "app/file1_win.h"
 #include "win_test_support.h"
@@ -37,20 +38,26 @@ TEST(Layout, ControlsFollowTheWindowSizeAndTheFolderBoxHeight) {
         EXPECT_EQ(tab.right, client.right);
         EXPECT_EQ(tab.bottom, client.bottom - statusHeight);
         // Buttons: three, a gap of 8, two, a further gap of 12, three; then the mask box.
-        HWND buttons[8] = {form.spbtnBack,     form.spbtnNext, form.spbtnUpdir,
-                           form.spbtnDirCopy,  form.spbtnDirPaste, form.spbtnCut,
-                           form.spbtnCopy,     form.spbtnPaste};
-        const int b = Place(form.Handle(), form.spbtnBack).right -
-                      Place(form.Handle(), form.spbtnBack).left;
+        HWND buttons[8] = {form.spbtnBack,     form.spbtnNext, form.spbtnUpdir, form.spbtnDirCopy,
+                           form.spbtnDirPaste, form.spbtnCut,  form.spbtnCopy,  form.spbtnPaste};
+        const int b =
+            Place(form.Handle(), form.spbtnBack).right - Place(form.Handle(), form.spbtnBack).left;
         const int l = dirBox.right - dirBox.left;
-        const int lefts[8] = {l,         l + b,         l + 2 * b,      l + 3 * b + 8,
-                              l + 4 * b + 8, l + 5 * b + 20, l + 6 * b + 20, l + 7 * b + 20};
+        const int lefts[8] = {l,
+                              l + b,
+                              l + 2 * b,
+                              l + 3 * b + 8,
+                              l + 4 * b + 8,
+                              l + 5 * b + 20,
+                              l + 6 * b + 20,
+                              l + 7 * b + 20};
         for (int i = 0; i < 8; ++i) {
             RECT r = Place(form.Handle(), buttons[i]);
             EXPECT_EQ(r.left, lefts[i]) << "button " << i;
             EXPECT_EQ(r.bottom - r.top, dirHeight) << "button " << i;
         }
-        EXPECT_EQ(Place(form.Handle(), form.CmbMask).left, Place(form.Handle(), form.spbtnPaste).right);
+        EXPECT_EQ(Place(form.Handle(), form.CmbMask).left,
+                  Place(form.Handle(), form.spbtnPaste).right);
     }
 }
 

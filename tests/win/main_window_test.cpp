@@ -1,9 +1,9 @@
 // The main window in process: start-up with good and bad settings, the menus, the shortcut
 // rule, saving, and the first tabs.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "app/file1_win.h"
 #include "app/integer_text.h"
@@ -42,8 +42,8 @@ protected:
         return text;
     }
     bool MenuChecked(TFrmFile& form, const std::string& name) {
-        UINT state = ::GetMenuState(::GetMenu(form.Handle()), form.MenuItem(name).Command,
-                                    MF_BYCOMMAND);
+        UINT state =
+            ::GetMenuState(::GetMenu(form.Handle()), form.MenuItem(name).Command, MF_BYCOMMAND);
         return state != 0xFFFFFFFF && (state & MF_CHECKED);
     }
 

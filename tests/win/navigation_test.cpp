@@ -1,8 +1,8 @@
 // Listing folders and moving around: the list view, tabs and history, in process.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "app/file1_win.h"
 #include "win_test_support.h"
@@ -260,8 +260,7 @@ TEST_F(Navigation, NewTabCopiesTheTabOrOpensTheSelectedFolder) {
     EXPECT_EQ(Current(*form).History, std::vector<std::string>{root});
     ListView_SetItemState(form->ListView1, 0, LVIS_SELECTED, LVIS_SELECTED);
     form->mnNewTabClick();
-    EXPECT_EQ(TabCaptions(form->TabControl1),
-              (std::vector<std::string>{"root", "root", "z"}));
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"root", "root", "z"}));
 }
 
 TEST_F(Navigation, DisplayLimitShowsPagesFromTheEnd) {

@@ -1,6 +1,7 @@
 // Writing the settings file: all or nothing.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "app/settings_file_win.h"
 #include "win_test_support.h"

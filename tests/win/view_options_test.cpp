@@ -1,10 +1,10 @@
 // The view commands in process: sort keys and tabs, details, hidden files, the mask box, the
 // quick mask, select all, the status of a selected item, the display limit and the edit keys
 // that step aside for text boxes.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <deque>
 
@@ -32,9 +32,9 @@ void SetLocalTime(const std::string& path, WORD year, WORD month, WORD day, WORD
     FILETIME local{}, utc{};
     ::SystemTimeToFileTime(&st, &local);
     ::LocalFileTimeToFileTime(&local, &utc);
-    HANDLE file = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file =
+        ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
     ::SetFileTime(file, nullptr, nullptr, &utc);
     ::CloseHandle(file);
@@ -107,14 +107,14 @@ protected:
     }
     void TearDown() override { Key(nullptr, 0, false, false); }
     static bool MenuChecked(TFrmFile& form, const std::string& name) {
-        UINT state = ::GetMenuState(::GetMenu(form.Handle()), form.MenuItem(name).Command,
-                                    MF_BYCOMMAND);
+        UINT state =
+            ::GetMenuState(::GetMenu(form.Handle()), form.MenuItem(name).Command, MF_BYCOMMAND);
         return state != 0xFFFFFFFF && (state & MF_CHECKED);
     }
     static std::string MenuText(TFrmFile& form, const std::string& name) {
         char text[256] = {};
-        ::GetMenuStringA(::GetMenu(form.Handle()), form.MenuItem(name).Command, text,
-                         sizeof text, MF_BYCOMMAND);
+        ::GetMenuStringA(::GetMenu(form.Handle()), form.MenuItem(name).Command, text, sizeof text,
+                         MF_BYCOMMAND);
         return text;
     }
 

@@ -47,8 +47,8 @@ void ScratchFolder::Write(const std::string& name, const std::string& bytes) {
 
 std::string ScratchFolder::Read(const std::string& name) const {
     std::string full = path_ + name;
-    HANDLE file = ::CreateFileA(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE file = ::CreateFileA(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "<missing>";
     std::string bytes(::GetFileSize(file, nullptr), '\0');
     DWORD got = 0;

@@ -33,7 +33,7 @@ public:
     ScratchFolder();
     ~ScratchFolder();
     const std::string& Path() const { return path_; }  // with a trailing backslash
-    std::string Make(const std::string& name);          // a subfolder; its full path
+    std::string Make(const std::string& name);         // a subfolder; its full path
     void Write(const std::string& name, const std::string& bytes);
     std::string Read(const std::string& name) const;
 
@@ -53,7 +53,6 @@ std::string StatusText(HWND status);
 
 // Tab captions of a tab control, left to right.
 std::vector<std::string> TabCaptions(HWND tabControl);
-
 
 // Answers the shell's own questions (a dialog of the test's thread, such as the confirmation
 // of a delete) from a second thread, so that a shell call in a test never waits for a user.
