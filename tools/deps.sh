@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
+    clang-format         # the formatting check of tools/test.sh
     g++-mingw-w64-x86-64-posix
     wine wine64
     xvfb xauth

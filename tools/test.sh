@@ -80,6 +80,13 @@ windows_layer() {
         step "windows build" cmake --build --preset windows -j2 &&
         step "windows test" run_ctest windows "${display[@]}"
 }
+# Every C++ file as .clang-format lays it out; the names of those that are not are printed.
+check_format() {
+    local files
+    mapfile -t files < <(git ls-files '*.cpp' '*.h')
+    clang-format --dry-run -Werror "${files[@]}"
+}
+step "format" check_format || true
 native_layer || true
 windows_layer || true
 step "screenshots to PNG" convert_screenshots || true
