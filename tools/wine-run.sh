@@ -66,10 +66,20 @@ create_prefix() {
         rm -rf "$WINEPREFIX"
         wineboot -i || return 1
     fi
-    local entry key name type data
+    # wineboot returns while the new prefix is still being set up; a program started then
+    # may fail ("ShellExecuteEx failed: internal error"). Wait until its server is idle.
+    "$wineserver" -w || true
+    local entry key name type data try
     for entry in "${registry[@]}"; do
         IFS='|' read -r key name type data <<<"$entry"
-        wine reg add "$key" /v "$name" /t "$type" /d "$data" /f || return 1
+        # A fresh prefix can still refuse the first programs: try again a few times.
+        for try in 1 2 3 4 5; do
+            wine reg add "$key" /v "$name" /t "$type" /d "$data" /f && break
+            ((try < 5)) || return 1
+            echo "wine reg add failed (try $try); again in $try s" >&2
+            "$wineserver" -w || true
+            sleep "$try"
+        done
     done
     # Stopping the server writes the registry to disk before the stamp says it is there.
     "$wineserver" -k || true
