@@ -22,12 +22,12 @@ bool TFrmFile::LoadSettings() {
     ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&dir), 2);
     ::MoveWindow(CmbDir, dir.left, dir.top, s->DirWidth, dir.bottom - dir.top, FALSE);
     if (s->Detail) {
-        MenuItem("mnDetail").Checked = true;
+        DetailView = true;
         SetDetailView(true);
     }
-    MenuItem("mnHiddenFile").Checked = s->HiddenFile;
+    ShowHidden = s->HiddenFile;
     MaxFilesValue = s->MaxFilesValue;
-    MenuItem("mnHyojisu").Checked = s->Hyojisu;
+    DisplayLimit = s->Hyojisu;
     return true;
 }
 
@@ -71,9 +71,9 @@ bool TFrmFile::SaveSettings() {
     ::GetWindowRect(CmbDir, &dir);
     state.DirWidth = dir.right - dir.left;
     state.SortKind = DefaultSortKind;
-    state.Detail = MenuItem("mnDetail").Checked;
-    state.HiddenFile = MenuItem("mnHiddenFile").Checked;
-    state.Hyojisu = MenuItem("mnHyojisu").Checked;
+    state.Detail = DetailView;
+    state.HiddenFile = ShowHidden;
+    state.Hyojisu = DisplayLimit;
     StoreSavedState(Settings, state);
     unsigned long error = WriteFileAtomically(SettingsPath, Settings.SaveToBytes());
     if (error == 0) return true;

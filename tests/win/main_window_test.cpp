@@ -5,8 +5,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "app/file1_win.h"
 #include "app/integer_text.h"
+#include "navigation/bookmarks.h"
 #include "win_test_support.h"
 
 namespace {
@@ -223,6 +226,26 @@ TEST_F(MainWindow, CommandLineFoldersOpenAsTabsAndBadOnesAreReported) {
     EXPECT_EQ(ui.Shown[0].Text, "開けません");
     EXPECT_EQ(ui.Shown[0].Caption, "ｴﾗｰ");
     EXPECT_EQ(form->TabSlots.UsedCount(), 2);
+}
+
+TEST_F(MainWindow, EveryMenuCommandHasAHandlerOrIsStillToComeAndOthersThrow) {
+    dir.Write("tabora.ini", ValidSettings());
+    auto form = Start();
+    auto check = [&](const TMenuItem& root, auto& self) -> void {
+        for (const TMenuItem& item : root.Items) {
+            if (!item.Items.empty()) self(item, self);
+            if (item.IsSeparator() || !item.Items.empty() || item.Name == kBookmarkItemName ||
+                TFrmFile::HasMenuHandler(item.Name))
+                continue;
+            EXPECT_NO_THROW(form->ClickMenu(item.Name)) << item.Name;  // to come: does nothing
+        }
+    };
+    for (const TMenuItem* menu : {&form->MainMenu1, &form->PopupMenu1, &form->PopupMenu2})
+        check(*menu, check);
+    EXPECT_TRUE(ui.Shown.empty());
+    EXPECT_THROW(form->ClickMenu("mnNoSuchItem"), std::logic_error);
+    EXPECT_THROW(form->ClickMenu("V1"), std::logic_error);
+    form->ClickMenuItem(form->MenuItem("V1"));  // a submenu given a key does nothing
 }
 
 TEST_F(MainWindow, OnlyBadFolderGivenOpensTheWorkingFolder) {
