@@ -416,6 +416,10 @@ void TFrmFile::OpenStartupFolders() {
         DWORD n = ::GetCurrentDirectoryA(sizeof cwd, cwd);
         NewTab(std::string(cwd, n < sizeof cwd ? n : 0));
     }
+    // A last folder that failed took its tab, and the selection, with it: every command works
+    // on the current tab, so the last one left is selected and listed.
+    int count = TabCtrl_GetItemCount(TabControl1);
+    if (count > 0 && TabCtrl_GetCurSel(TabControl1) < 0) ShowTab(count - 1);
 }
 
 void TFrmFile::SetDetailView(bool on) {

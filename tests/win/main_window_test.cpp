@@ -228,6 +228,21 @@ TEST_F(MainWindow, CommandLineFoldersOpenAsTabsAndBadOnesAreReported) {
     EXPECT_EQ(form->TabSlots.UsedCount(), 2);
 }
 
+TEST_F(MainWindow, LastCommandLineFolderFailingLeavesTheLastGoodTabCurrentAndListed) {
+    dir.Write("tabora.ini", ValidSettings());
+    std::string a = dir.Make("a"), b = dir.Make("b");
+    auto form = Start({a, b, dir.Path() + "missing"});
+    EXPECT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(form->TabControl1), 1);
+    // The keys work on that tab at once: F5 reads it again, Backspace goes up.
+    dir.Write("b\\new.txt", "n");
+    EXPECT_TRUE(form->HandleShortCut(Key(form->ListView1, VK_F5, false, false, false)));
+    EXPECT_EQ(ListCaptions(form->ListView1), std::vector<std::string>{"new.txt"});
+    EXPECT_TRUE(form->ListView1KeyDown(VK_BACK));
+    EXPECT_EQ(form->CurrentFolder(), dir.Path());
+}
+
 TEST_F(MainWindow, EveryMenuCommandHasAHandlerOrIsStillToComeAndOthersThrow) {
     dir.Write("tabora.ini", ValidSettings());
     auto form = Start();
