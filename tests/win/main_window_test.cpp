@@ -263,6 +263,17 @@ TEST_F(MainWindow, EveryMenuCommandHasAHandlerOrIsStillToComeAndOthersThrow) {
     form->ClickMenuItem(form->MenuItem("V1"));  // a submenu given a key does nothing
 }
 
+TEST_F(MainWindow, SaveWritesTheFaceInUseWhenTheFileNamedNone) {
+    std::string settings = ValidSettings();
+    settings.erase(settings.find("FName="), 20);
+    dir.Write("tabora.ini", settings);
+    ASSERT_TRUE(Start()->SaveSettings());
+    const std::string saved = dir.Read("tabora.ini");
+    const std::size_t at = saved.find("\r\nFName=");
+    ASSERT_NE(at, std::string::npos) << saved;
+    EXPECT_NE(saved[at + 8], '\r');  // a face, not an empty value
+}
+
 TEST_F(MainWindow, OnlyBadFolderGivenOpensTheWorkingFolder) {
     dir.Write("tabora.ini", ValidSettings());
     std::string work = dir.Make("work");
