@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <map>
+#include <set>
 #include <stdexcept>
 
 #include "commands/shortcut_text.h"
@@ -32,8 +33,7 @@ constexpr int kToolButtonSize = 20;
 constexpr UINT_PTR kTabStripSubclass = 1;
 constexpr UINT_PTR kUpButtonSubclass = 2;
 
-// Click handlers of the menu items that are built so far; the others are present and do
-// nothing yet.
+// Click handlers of the menu items.
 using Handler = void (TFrmFile::*)();
 const std::map<std::string, Handler>& MenuHandlers() {
     static const std::map<std::string, Handler> handlers = {
@@ -74,6 +74,24 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
         {"popSortExt", &TFrmFile::mnSortNameClick},  {"popSortTime", &TFrmFile::mnSortNameClick},
     };
     return handlers;
+}
+
+// Items that are in the menus but whose commands are still to be built: a click does nothing
+// on purpose. Any other name without a handler is a mistake and is reported loudly.
+const std::set<std::string>& MenuItemsToCome() {
+    static const std::set<std::string> names = {
+        // files
+        "mnRename", "mnDelete", "mnDelete2", "mnInsDir", "mnNewFile", "mnMakeShortcut",
+        "mnReplication", "mnCut", "mnCopy", "mnPaste", "mnCopyDirn", "mnCopyFullpath",
+        "mnCopyFilen", "mnDragStart",
+        // launching and the user's popup menu
+        "mnPopup",
+        // settings editors and update
+        "mnSetExt", "mnSetPopup", "mnSetBookmark", "mnSetMask", "mnSetMenusk", "mnSetEtc",
+        "mnSetUpdate",
+        // find, help and about
+        "Find1", "mnHelp", "mnAbout"};
+    return names;
 }
 
 HWND CreateChild(HWND parent, DWORD exStyle, const char* cls, const char* text, DWORD style,
@@ -159,7 +177,7 @@ void TFrmFile::Construct() {
     OpenStartupFolders();
     // 16.-17.
     ApplyFontAndColours();
-    SetDetailView(MenuItem("mnDetail").Checked);
+    SetDetailView(DetailView);
     SyncMenus();
 }
 
@@ -274,6 +292,7 @@ void TFrmFile::CreateMenus() {
 }
 
 void TFrmFile::RefreshMainMenu() {
+    ApplyViewChecks();
     // Ids run on through all three menus, so a grown main menu renumbers the popups too.
     int next = AssignCommands(MainMenu1, kFirstMenuCommand);
     next = AssignCommands(PopupMenu1, next);
@@ -290,7 +309,14 @@ void TFrmFile::RefreshMainMenu() {
     ::DrawMenuBar(hwnd_);
 }
 
+void TFrmFile::ApplyViewChecks() {
+    MenuItem("mnDetail").Checked = DetailView;
+    MenuItem("mnHiddenFile").Checked = ShowHidden;
+    MenuItem("mnHyojisu").Checked = DisplayLimit;
+}
+
 void TFrmFile::SyncMenus() {
+    ApplyViewChecks();
     auto sync = [](HMENU menu, const TMenuItem& root, auto& self) -> void {
         for (const TMenuItem& item : root.Items) {
             SyncMenuItem(menu, item);
@@ -309,6 +335,10 @@ TMenuItem& TFrmFile::MenuItem(const std::string& name) {
     throw std::logic_error("no menu item " + name);
 }
 
+bool TFrmFile::HasMenuHandler(const std::string& name) {
+    return MenuHandlers().count(name) > 0 || TaggedMenuHandlers().count(name) > 0;
+}
+
 void TFrmFile::ClickMenu(const std::string& name) {
     auto it = MenuHandlers().find(name);
     if (it != MenuHandlers().end()) {
@@ -316,10 +346,17 @@ void TFrmFile::ClickMenu(const std::string& name) {
         return;
     }
     auto tagged = TaggedMenuHandlers().find(name);
-    if (tagged != TaggedMenuHandlers().end()) (this->*(tagged->second))(MenuItem(name).Tag);
+    if (tagged != TaggedMenuHandlers().end()) {
+        (this->*(tagged->second))(MenuItem(name).Tag);
+        return;
+    }
+    if (MenuItemsToCome().count(name) == 0)
+        throw std::logic_error("menu item without a handler: " + name);
 }
 
 void TFrmFile::ClickMenuItem(const TMenuItem& item) {
+    // Separators and submenus carry no command (a Menu entry may still give them a key).
+    if (item.IsSeparator() || !item.Items.empty()) return;
     if (item.Name == kBookmarkItemName)
         BookmarkClick(item.Tag);
     else
@@ -379,6 +416,10 @@ void TFrmFile::OpenStartupFolders() {
         DWORD n = ::GetCurrentDirectoryA(sizeof cwd, cwd);
         NewTab(std::string(cwd, n < sizeof cwd ? n : 0));
     }
+    // A last folder that failed took its tab, and the selection, with it: every command works
+    // on the current tab, so the last one left is selected and listed.
+    int count = TabCtrl_GetItemCount(TabControl1);
+    if (count > 0 && TabCtrl_GetCurSel(TabControl1) < 0) ShowTab(count - 1);
 }
 
 void TFrmFile::SetDetailView(bool on) {
@@ -387,6 +428,10 @@ void TFrmFile::SetDetailView(bool on) {
     ::SetWindowLongPtrA(ListView1, GWL_STYLE, style);
     // Switching views lists nothing again, but the details columns need their widths.
     if (ListedSlot >= 0) SizeColumns(TabSlots[ListedSlot], on);
+}
+
+void TFrmFile::SetStatus(const std::string& text) {
+    ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TFrmFile::mnQuitClick() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }

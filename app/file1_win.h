@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "app/settings_store.h"
 #include "app/tab_slots.h"
 #include "commands/menu_model.h"
+#include "listing/listing_keys.h"
 #include "listing/wild_match.h"
 #include "platform/collator_win.h"
 #include "platform/modal_ui_win.h"
@@ -45,13 +47,17 @@ public:
     // The key goes to the first menu item in menu order whose shortcut it is. True when an
     // item took it (the key must then not be dispatched).
     bool HandleShortCut(const MSG& msg);
-    // Runs the click handler of a menu item by designer name (also used by tests).
+    // Runs the click handler of a menu item by designer name (also used by tests). An item
+    // still to be built does nothing; a name that is neither throws std::logic_error.
     void ClickMenu(const std::string& name);
+    // True when a click on the item runs a command of its own.
+    static bool HasMenuHandler(const std::string& name);
     // Runs the click handler of a chosen item; items that share a name (bookmarks) are told
     // apart by their Tag.
     void ClickMenuItem(const TMenuItem& item);
     TMenuItem& MenuItem(const std::string& name);
-    // Copies checks and enabled states of the menu model into the shown menus.
+    // The view checks follow DetailView, ShowHidden and DisplayLimit; then the checks and
+    // enabled states of the menu model are copied into the shown menus.
     void SyncMenus();
     // Renders the menu model anew (after items were added or removed): fresh command ids,
     // checks and enabled states as the model holds them.
@@ -93,6 +99,11 @@ public:
     void mnSelectAllClick();
     // The selection changed: the status line shows the first selected item.
     void ListView1Change();
+    // The selected rows with their slot entries, in list order; at most `most` of them.
+    std::vector<RowEntry> SelectedEntries(std::size_t most = SIZE_MAX) const;
+    // The slot entry behind a row of the list, or nothing.
+    std::optional<RowEntry> ListedEntry(std::int32_t row) const;
+    void SetStatus(const std::string& text);
     // The mask box (listing/mask_box_win.cpp).
     void FillMaskBox();
     void mnMaskClick();
@@ -128,7 +139,6 @@ public:
     bool ListView1KeyDown(int key);
     void ListView1DblClick();
     void OpenSelection();
-    std::string ListItemCaption(int item) const;
     // The tab whose rectangle holds point (tab strip coordinates), or -1.
     int TabAtPoint(POINT point, bool skipCurrent) const;
     void ShowTab(int index);
@@ -191,6 +201,10 @@ public:
     bool DefaultReverse = false;
     bool StartupOpening = false;
     std::int32_t MaxFilesValue = kDefaultMaxFiles;
+    // View options; handlers set these and SyncMenus makes the menu checks follow.
+    bool DetailView = false;
+    bool ShowHidden = false;
+    bool DisplayLimit = false;
     std::vector<std::string> ClipFiles;
 
     TMenuItem MainMenu1;
@@ -232,6 +246,7 @@ private:
     void OpenStartupFolders();
     bool IsOwnWindow(HWND hwnd) const;
     void SetDetailView(bool on);
+    void ApplyViewChecks();
     void HookMaskBox();
     // One font and one colour for the list, the folder box, the mask box and the completion
     // list (listing/font_colours_win.cpp).

@@ -56,7 +56,9 @@ void StoreSavedState(TSettings& store, const SavedState& s) {
     store.Set("FCharset", std::to_string(s.Font.Charset));
     store.Set("FColor", std::to_string(s.Font.Color));
     store.Set("FHeight", std::to_string(s.Font.Height));
-    store.Set("FName", s.Font.Name);
+    // Setting an empty text would delete the line: a face that could not be told keeps the
+    // line there is, so the next start still finds one.
+    if (!s.Font.Name.empty()) store.Set("FName", s.Font.Name);
     store.Set("FSize", std::to_string(s.Font.Size));
     store.Set("Mask", s.Mask);
     store.Set("DirWidth", std::to_string(s.DirWidth));

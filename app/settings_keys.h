@@ -56,8 +56,8 @@ struct SavedState {
     bool HiddenFile = true;
     bool Hyojisu = false;
 };
-// Present keys keep their line; missing ones are appended; an empty mask or font name
-// removes its line.
+// Present keys keep their line; missing ones are appended. An empty mask removes its line; an
+// empty font name leaves the FName line alone (the shell passes the face in use).
 void StoreSavedState(TSettings& store, const SavedState& state);
 
 // Effective entries per page for a MaxFiles value.

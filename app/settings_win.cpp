@@ -22,12 +22,12 @@ bool TFrmFile::LoadSettings() {
     ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&dir), 2);
     ::MoveWindow(CmbDir, dir.left, dir.top, s->DirWidth, dir.bottom - dir.top, FALSE);
     if (s->Detail) {
-        MenuItem("mnDetail").Checked = true;
+        DetailView = true;
         SetDetailView(true);
     }
-    MenuItem("mnHiddenFile").Checked = s->HiddenFile;
+    ShowHidden = s->HiddenFile;
     MaxFilesValue = s->MaxFilesValue;
-    MenuItem("mnHyojisu").Checked = s->Hyojisu;
+    DisplayLimit = s->Hyojisu;
     return true;
 }
 
@@ -52,6 +52,24 @@ RECT RestoredBounds(HWND hwnd) {
     return r;
 }
 
+// The face GDI chose for a font: one asked for without a face name still gets one, and a save
+// must write it or the next start has none.
+std::string FaceInUse(HWND window, HFONT font) {
+    struct WindowDc {
+        HWND Window;
+        HDC Dc;
+        ~WindowDc() {
+            if (Dc) ::ReleaseDC(Window, Dc);
+        }
+    } dc{window, ::GetDC(window)};
+    if (!dc.Dc || !font) return {};
+    HGDIOBJ old = ::SelectObject(dc.Dc, font);
+    char face[LF_FACESIZE] = {};
+    int n = ::GetTextFaceA(dc.Dc, sizeof face, face);
+    ::SelectObject(dc.Dc, old);
+    return n > 0 ? std::string(face) : std::string();
+}
+
 }  // namespace
 
 bool TFrmFile::SaveSettings() {
@@ -65,15 +83,16 @@ bool TFrmFile::SaveSettings() {
     state.Font.Color = static_cast<std::int32_t>(fontColour_);
     state.Font.Height = listLogFont_.lfHeight;
     state.Font.Name = listLogFont_.lfFaceName;
+    if (state.Font.Name.empty()) state.Font.Name = FaceInUse(ListView1, listFont_.get());
     state.Font.Size = FontPointSize();
     state.Mask = WindowText(CmbMask);
     RECT dir{};
     ::GetWindowRect(CmbDir, &dir);
     state.DirWidth = dir.right - dir.left;
     state.SortKind = DefaultSortKind;
-    state.Detail = MenuItem("mnDetail").Checked;
-    state.HiddenFile = MenuItem("mnHiddenFile").Checked;
-    state.Hyojisu = MenuItem("mnHyojisu").Checked;
+    state.Detail = DetailView;
+    state.HiddenFile = ShowHidden;
+    state.Hyojisu = DisplayLimit;
     StoreSavedState(Settings, state);
     unsigned long error = WriteFileAtomically(SettingsPath, Settings.SaveToBytes());
     if (error == 0) return true;

@@ -1,9 +1,21 @@
-// The current tab's slot and the list view position kept in it.
+// The current tab's slot, the list view position kept in it, and the slot entries behind the
+// list's rows.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "app/file1_win.h"
+
+int TFrmFile::CurrentSlot() const {
+    int tab = TabCtrl_GetCurSel(TabControl1);
+    if (tab < 0 || tab >= kMaxTabs) return -1;
+    return TabToSlot[tab];
+}
+
+std::string TFrmFile::CurrentFolder() const {
+    int slot = CurrentSlot();
+    return slot < 0 ? std::string() : FolderForAppend(TabSlots[slot].Folder);
+}
 
 void TFrmFile::SaveScroll() {
     int slot = CurrentSlot();
@@ -25,4 +37,19 @@ std::int32_t TFrmFile::ItemToEntry(std::int32_t item) const {
     int slot = CurrentSlot();
     bool reverse = slot >= 0 && TabSlots[slot].Reverse;
     return ::ItemToEntry(item, reverse, PageStart, PageEnd);
+}
+
+std::optional<RowEntry> TFrmFile::ListedEntry(std::int32_t row) const {
+    if (ListedSlot < 0) return std::nullopt;
+    return EntryOfRow(TabSlots[ListedSlot], CurrentListing, row, PageStart, PageEnd);
+}
+
+std::vector<RowEntry> TFrmFile::SelectedEntries(std::size_t most) const {
+    std::vector<RowEntry> entries;
+    for (int row = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
+         row >= 0 && entries.size() < most;
+         row = ListView_GetNextItem(ListView1, row, LVNI_SELECTED)) {
+        if (std::optional<RowEntry> entry = ListedEntry(row)) entries.push_back(*entry);
+    }
+    return entries;
 }

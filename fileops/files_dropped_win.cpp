@@ -59,6 +59,5 @@ void TFrmFile::DropFiles(const std::vector<std::string>& names) {
             ClipFiles.push_back("1" + name);
     }
     if (ClipFiles.empty()) return;
-    std::string status = "ｺﾋﾟｰ " + std::to_string(ClipFiles.size()) + "個";
-    ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
+    SetStatus("ｺﾋﾟｰ " + std::to_string(ClipFiles.size()) + "個");
 }

@@ -85,9 +85,8 @@ void TFrmFile::ListFolder(int slotIndex) {
     QuickMaskPending = false;
 
     const std::int32_t count = static_cast<std::int32_t>(CurrentListing.size());
-    const bool limitOn = MenuItem("mnHyojisu").Checked;
-    // A listing that shrank below the tab's page shows its last page, never "-2/3".
-    if (limitOn && slot.Page > count / MaxFilesValue) slot.Page = count / MaxFilesValue;
+    const bool limitOn = DisplayLimit;
+    if (limitOn) slot.Page = ClampPage(slot.Page, count, MaxFilesValue);
     PageWindow window = ComputePageWindow(count, limitOn, MaxFilesValue, slot.Page);
     PageStart = window.Start;
     PageEnd = window.End;
@@ -97,7 +96,7 @@ void TFrmFile::ListFolder(int slotIndex) {
     ListedSlot = slotIndex;
     ListView_SetItemCountEx(ListView1, PageEnd - PageStart, 0);
 
-    const bool details = MenuItem("mnDetail").Checked;
+    const bool details = DetailView;
     if (details) SetListStyle(ListView1, LVS_REPORT);
     SizeColumns(slot, details);
     ScrollToTop(ListView1, slot.TopIndex, details);
@@ -106,21 +105,18 @@ void TFrmFile::ListFolder(int slotIndex) {
     if (ListView_GetItemCount(ListView1) > slot.FocusIndex)
         ListView_SetItemState(ListView1, slot.FocusIndex, LVIS_FOCUSED, LVIS_FOCUSED);
 
-    std::string status = ListingStatusText(count, slot.TotalSize,
-                                           PageText(count, limitOn, MaxFilesValue, slot.Page));
-    ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
+    SetStatus(ListingStatusText(count, slot.TotalSize,
+                                PageText(count, limitOn, MaxFilesValue, slot.Page)));
     DragToNextArmed = false;
 }
 
 void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
     LVITEMA& item = info.item;
-    std::int32_t index = ItemToEntry(item.iItem);
-    if (ListedSlot < 0 || index < 0 || index >= static_cast<std::int32_t>(CurrentListing.size()))
-        return;
+    std::optional<RowEntry> row = ListedEntry(item.iItem);
+    if (!row) return;
     const TTabSlot& slot = TabSlots[ListedSlot];
-    std::int32_t entry = EntryIndexOfKey(CurrentListing[index]);
-    if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size())) return;
-    const bool folder = slot.Kinds[entry] == '0';
+    const std::int32_t entry = row->Entry;
+    const bool folder = row->Kind == '0';
     if (item.mask & LVIF_IMAGE) {
         int image = folder ? 0 : FileIconIndex(slot.Names[entry]);
         item.iImage = image >= 16 ? 1 : image;
@@ -155,9 +151,9 @@ int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
             if (!(find.lvfi.flags & LVFI_WRAP)) return -1;
             row -= count;
         }
-        std::int32_t entry = EntryIndexOfKey(CurrentListing[ItemToEntry(row)]);
-        if (entry < 0) continue;
-        std::string name = sjis::UpperCase(slot.Names[entry]);
+        std::optional<RowEntry> listed = ListedEntry(row);
+        if (!listed) continue;
+        std::string name = sjis::UpperCase(slot.Names[listed->Entry]);
         if (partial ? name.compare(0, wanted.size(), wanted) == 0 : name == wanted) return row;
     }
     return -1;

@@ -103,6 +103,36 @@ PageWindow ComputePageWindow(std::int32_t count, bool limitOn, std::int32_t maxF
     return {static_cast<std::int32_t>(start), static_cast<std::int32_t>(end)};
 }
 
+namespace {
+int HighestPage(std::int32_t count, std::int32_t maxFiles) {
+    return maxFiles < 1 ? 0 : count / maxFiles;
+}
+}  // namespace
+
+int NextPage(int page, std::int32_t count, std::int32_t maxFiles) {
+    return page >= HighestPage(count, maxFiles) ? 0 : page + 1;
+}
+
+int PreviousPage(int page, std::int32_t count, std::int32_t maxFiles) {
+    return page > 0 ? page - 1 : HighestPage(count, maxFiles);
+}
+
+int ClampPage(int page, std::int32_t count, std::int32_t maxFiles) {
+    return std::min(page, HighestPage(count, maxFiles));
+}
+
+std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::string>& listing,
+                                   std::int32_t row, std::int32_t pageStart, std::int32_t pageEnd) {
+    if (row < 0 || row >= pageEnd - pageStart) return std::nullopt;
+    const std::int32_t index = ItemToEntry(row, slot.Reverse, pageStart, pageEnd);
+    if (index < 0 || index >= static_cast<std::int32_t>(listing.size())) return std::nullopt;
+    const std::int32_t entry = EntryIndexOfKey(listing[static_cast<std::size_t>(index)]);
+    if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size()) ||
+        entry >= static_cast<std::int32_t>(slot.Kinds.size()))
+        return std::nullopt;
+    return RowEntry{row, entry, slot.Kinds[static_cast<std::size_t>(entry)]};
+}
+
 std::string PageText(std::int32_t count, bool limitOn, std::int32_t maxFiles, int page) {
     if (!limitOn || maxFiles < 1) return {};
     std::int32_t pages = count / maxFiles;

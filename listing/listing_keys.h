@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,28 @@ struct PageWindow {
 PageWindow ComputePageWindow(std::int32_t count, bool limitOn, std::int32_t maxFiles, int page);
 // '  2/3' while the limit is on and there is more than one page; otherwise empty.
 std::string PageText(std::int32_t count, bool limitOn, std::int32_t maxFiles, int page);
+
+// Page numbers run from 0 (the end of the listing) up to count / maxFiles (its beginning).
+// Paging forward goes toward the beginning and wraps to 0; ">=" also wraps a page that a
+// listing which shrank has left behind.
+int NextPage(int page, std::int32_t count, std::int32_t maxFiles);
+// Paging back goes toward the end and wraps from 0 to the beginning.
+int PreviousPage(int page, std::int32_t count, std::int32_t maxFiles);
+// A listing that shrank below the tab's page shows its beginning, never "-2/3".
+int ClampPage(int page, std::int32_t count, std::int32_t maxFiles);
+
+// The slot entry behind a row of the list: its index in the slot and its kind.
+struct RowEntry {
+    std::int32_t Row = 0;
+    std::int32_t Entry = 0;
+    char Kind = '1';  // '0' folder, '1' file
+
+    bool operator==(const RowEntry&) const = default;
+};
+// Row of the shown window [pageStart, pageEnd) of listing, mapped back to front in reverse
+// order; nothing for a row outside the window or a key that names no entry of the slot.
+std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::string>& listing,
+                                   std::int32_t row, std::int32_t pageStart, std::int32_t pageEnd);
 
 // '1024ﾊﾞｲﾄ', '1KB', '5120MB'.
 std::string SizeText(double bytes);

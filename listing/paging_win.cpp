@@ -5,21 +5,18 @@
 
 void TFrmFile::PageForward() {
     int slot = CurrentSlot();
-    if (slot < 0 || !MenuItem("mnHyojisu").Checked) return;
+    if (slot < 0 || !DisplayLimit) return;
     ResetScroll();
-    int pages = static_cast<int>(CurrentListing.size()) / MaxFilesValue;
     TTabSlot& s = TabSlots[slot];
-    // Wrap at the beginning; ">=" also catches a page left behind by a shrunken listing.
-    s.Page = s.Page >= pages ? 0 : s.Page + 1;
+    s.Page = NextPage(s.Page, static_cast<std::int32_t>(CurrentListing.size()), MaxFilesValue);
     ListFolder(slot);
 }
 
 void TFrmFile::PageBack() {
     int slot = CurrentSlot();
-    if (slot < 0 || !MenuItem("mnHyojisu").Checked) return;
+    if (slot < 0 || !DisplayLimit) return;
     ResetScroll();
-    int pages = static_cast<int>(CurrentListing.size()) / MaxFilesValue;
     TTabSlot& s = TabSlots[slot];
-    s.Page = s.Page > 0 ? s.Page - 1 : pages;
+    s.Page = PreviousPage(s.Page, static_cast<std::int32_t>(CurrentListing.size()), MaxFilesValue);
     ListFolder(slot);
 }

@@ -25,24 +25,21 @@ void TFrmFile::mnSortNameClick(int tag) {
 }
 
 void TFrmFile::mnDetailClick() {
-    TMenuItem& item = MenuItem("mnDetail");
-    item.Checked = !item.Checked;
+    DetailView = !DetailView;
     SyncMenus();
     // Only the view changes: the rows, the selection and the status line stay.
-    SetDetailView(item.Checked);
+    SetDetailView(DetailView);
 }
 
 void TFrmFile::mnHiddenFileClick() {
-    TMenuItem& item = MenuItem("mnHiddenFile");
-    item.Checked = !item.Checked;
+    ShowHidden = !ShowHidden;
     SyncMenus();
     // Hidden entries are left out while reading, so the folder is read again.
     mnRefreshClick();
 }
 
 void TFrmFile::mnHyojisuClick() {
-    TMenuItem& item = MenuItem("mnHyojisu");
-    item.Checked = !item.Checked;
+    DisplayLimit = !DisplayLimit;
     SyncMenus();
     ResetScroll();
     ListFolder(CurrentSlot());
@@ -71,14 +68,11 @@ void TFrmFile::ListView1Change() {
     // keys back, unless the focus has gone to a text box meanwhile.
     if (!EditShortcutsOn && !TextBoxHasFocus()) SetEditShortcuts(true);
 
-    int item = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
-    if (item < 0 || DragToNextArmed || ListedSlot < 0) return;
-    std::int32_t index = ItemToEntry(item);
-    if (index < 0 || index >= static_cast<std::int32_t>(CurrentListing.size())) return;
+    if (DragToNextArmed) return;
+    const std::vector<RowEntry> selected = SelectedEntries(1);
+    if (selected.empty()) return;
     const TTabSlot& slot = TabSlots[ListedSlot];
-    std::int32_t entry = EntryIndexOfKey(CurrentListing[index]);
-    if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size())) return;
-    std::string status = SelectionStatusText(std::string_view(slot.Times[entry]).substr(0, 16),
-                                             slot.Kinds[entry] == '1', slot.Sizes[entry]);
-    ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(status.c_str()));
+    const std::int32_t entry = selected.front().Entry;
+    SetStatus(SelectionStatusText(std::string_view(slot.Times[entry]).substr(0, 16),
+                                  selected.front().Kind == '1', slot.Sizes[entry]));
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/file1_win.h"
+#include "app/history.h"
 #include "navigation/path_text.h"
 
 void TFrmFile::GoUp() {
@@ -18,19 +19,18 @@ void TFrmFile::GoUp() {
 
 void TFrmFile::GoBack() {
     int slot = CurrentSlot();
-    if (slot < 0 || TabSlots[slot].HistoryPos < 2) return;
-    TTabSlot& s = TabSlots[slot];
-    --s.HistoryPos;
-    OpenFolder(std::string(s.History[s.HistoryPos - 1]), false);
-    UpdateHistoryButtons();
+    if (slot < 0) return;
+    if (std::optional<std::string> folder = HistoryBack(TabSlots[slot])) {
+        OpenFolder(*folder, false);
+        UpdateHistoryButtons();
+    }
 }
 
 void TFrmFile::GoForward() {
     int slot = CurrentSlot();
     if (slot < 0) return;
-    TTabSlot& s = TabSlots[slot];
-    if (s.HistoryPos >= static_cast<std::int32_t>(s.History.size())) return;
-    ++s.HistoryPos;
-    OpenFolder(std::string(s.History[s.HistoryPos - 1]), false);
-    UpdateHistoryButtons();
+    if (std::optional<std::string> folder = HistoryForward(TabSlots[slot])) {
+        OpenFolder(*folder, false);
+        UpdateHistoryButtons();
+    }
 }

@@ -5,19 +5,11 @@
 
 #include "app/file1_win.h"
 
-std::string TFrmFile::ListItemCaption(int item) const {
-    char text[1024] = {};
-    ListView_GetItemText(ListView1, item, 0, text, sizeof text);
-    return text;
-}
-
 void TFrmFile::OpenSelection() {
-    int item = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
-    if (item < 0) return;
-    std::int32_t index = ItemToEntry(item);
-    if (index < 0 || index >= static_cast<std::int32_t>(CurrentListing.size())) return;
+    const std::vector<RowEntry> selected = SelectedEntries(1);
     // Of a selection that starts with a folder only that folder is entered.
-    if (CurrentListing[index][0] == '0') OpenFolder(CurrentFolder() + ListItemCaption(item), true);
+    if (!selected.empty() && selected.front().Kind == '0')
+        OpenFolder(CurrentFolder() + TabSlots[ListedSlot].Names[selected.front().Entry], true);
 }
 
 bool TFrmFile::ListView1KeyDown(int key) {

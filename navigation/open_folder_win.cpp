@@ -4,19 +4,9 @@
 #include <commctrl.h>
 
 #include "app/file1_win.h"
+#include "app/history.h"
 #include "navigation/path_text.h"
 #include "platform/text_win.h"
-
-int TFrmFile::CurrentSlot() const {
-    int tab = TabCtrl_GetCurSel(TabControl1);
-    if (tab < 0 || tab >= kMaxTabs) return -1;
-    return TabToSlot[tab];
-}
-
-std::string TFrmFile::CurrentFolder() const {
-    int slot = CurrentSlot();
-    return slot < 0 ? std::string() : FolderForAppend(TabSlots[slot].Folder);
-}
 
 bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     int slotIndex = CurrentSlot();
@@ -34,8 +24,7 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
         Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
         return false;
     }
-    bool firstOfNewTab = slot.History.empty() && slot.HistoryPos == 0;
-    if (!firstOfNewTab && path == slot.Folder) {
+    if (!NothingVisitedYet(slot) && path == slot.Folder) {
         mnRefreshClick();
         return true;
     }
@@ -51,9 +40,7 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     TabCtrl_SetItem(TabControl1, TabCtrl_GetCurSel(TabControl1), &item);
     ListFolder(slotIndex);
     if (addToHistory) {
-        slot.History.resize(static_cast<std::size_t>(slot.HistoryPos));
-        slot.History.push_back(path);
-        ++slot.HistoryPos;
+        VisitFolder(slot, path);
         UpdateHistoryButtons();
     }
     return true;

@@ -43,7 +43,6 @@ void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
         FillDriveList(slot, ::GetLogicalDrives());
         return;
     }
-    const bool showHidden = MenuItem("mnHiddenFile").Checked;
     WIN32_FIND_DATAA data{};
     UniqueHandle<FindCloser> find(::FindFirstFileA((folder + "*.*").c_str(), &data));
     if (!find) return;  // a folder that cannot be searched lists empty
@@ -53,7 +52,7 @@ void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
         entry.Attributes = data.dwFileAttributes;
         entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
         entry.Time = ToLocalTime(data.ftLastWriteTime);
-        AddFolderEntry(slot, entry, showHidden);
+        AddFolderEntry(slot, entry, ShowHidden);
     } while (::FindNextFileA(find.get(), &data));
 }
 

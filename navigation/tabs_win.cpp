@@ -23,14 +23,10 @@ void TFrmFile::NewTab(const std::string& folder) {
 
 void TFrmFile::mnNewTabClick() {
     SaveScroll();
-    int selected = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
-    if (selected >= 0) {
-        std::int32_t index = ItemToEntry(selected);
-        if (index >= 0 && index < static_cast<std::int32_t>(CurrentListing.size()) &&
-            CurrentListing[index][0] == '0') {
-            NewTab(CurrentFolder() + ListItemCaption(selected));
-            return;
-        }
+    const std::vector<RowEntry> selected = SelectedEntries(1);
+    if (!selected.empty() && selected.front().Kind == '0') {
+        NewTab(CurrentFolder() + TabSlots[ListedSlot].Names[selected.front().Entry]);
+        return;
     }
     int slot = CurrentSlot();
     if (slot >= 0) NewTab(std::string(TabSlots[slot].Folder));

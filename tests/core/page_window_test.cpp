@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "listing/listing_keys.h"
 
@@ -57,6 +58,35 @@ TEST(PageWindowTest, OtherPageSizesAndLargeListings) {
     ExpectPages({{100000, 0, 99800, 100000, "  501/501"},
                  {100000, 127, 74400, 74600, "  374/501"},
                  {100000, 499, 0, 200, "  2/501"}});
+}
+
+TEST(PageWindowTest, PagingWrapsAtBothEndsAndClampsAShrunkenListing) {
+    // 450 entries of 200: pages 2 (the beginning), 1 and 0 (the end).
+    EXPECT_EQ(NextPage(1, 450, 200), 2);
+    EXPECT_EQ(NextPage(2, 450, 200), 0);
+    EXPECT_EQ(NextPage(5, 450, 200), 0);  // left behind by a listing that shrank
+    EXPECT_EQ(PreviousPage(2, 450, 200), 1);
+    EXPECT_EQ(PreviousPage(0, 450, 200), 2);
+    EXPECT_EQ(ClampPage(5, 450, 200), 2);
+    EXPECT_EQ(ClampPage(1, 450, 200), 1);
+}
+
+TEST(PageWindowTest, RowsMapToSlotEntriesWithinTheShownWindowOnly) {
+    TTabSlot slot;
+    slot.Names = {"sub", "a.txt", "b.txt"};
+    slot.Kinds = "011";
+    const std::vector<std::string> listing = {ListingKey(slot, 0, 0), ListingKey(slot, 2, 0),
+                                              ListingKey(slot, 1, 0), "1broken"};
+    EXPECT_EQ(EntryOfRow(slot, listing, 0, 0, 3), (RowEntry{0, 0, '0'}));
+    EXPECT_EQ(EntryOfRow(slot, listing, 0, 1, 3), (RowEntry{0, 2, '1'}));
+    slot.Reverse = true;  // rows run back from the end of the shown window
+    EXPECT_EQ(EntryOfRow(slot, listing, 0, 1, 3), (RowEntry{0, 1, '1'}));
+    // Outside the window, past the listing, a key without an entry of the slot.
+    for (std::int32_t row : {-1, 2}) EXPECT_EQ(EntryOfRow(slot, listing, row, 1, 3), std::nullopt);
+    EXPECT_EQ(EntryOfRow(slot, listing, 0, 0, 5), std::nullopt);
+    EXPECT_EQ(EntryOfRow(slot, listing, 0, 0, 4), std::nullopt);
+    slot.Names.pop_back();
+    EXPECT_EQ(EntryOfRow(slot, listing, 1, 1, 3), std::nullopt);
 }
 
 TEST(PageWindowTest, LimitOffShowsAllWithoutPageText) {

@@ -272,3 +272,17 @@ TEST_F(SettingsKeysTest, SaveReplacesPresentKeysInPlaceAndLeavesOthersAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SettingsKeysTest, SaveRemovesAnEmptyMaskButNeverTheFontFace) {
+    Load("FName=Meiryo\r\nMask=*.c\r\n");
+    SavedState state = SampleState();
+    state.Font.Name = "";  // the face could not be told
+    state.Mask = "";
+    StoreSavedState(store, state);
+    EXPECT_EQ(store.Value("FName"), "Meiryo");
+    EXPECT_EQ(store.Value("Mask"), "");
+}
+
+}  // namespace

@@ -5,8 +5,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "app/file1_win.h"
 #include "app/integer_text.h"
+#include "navigation/bookmarks.h"
 #include "win_test_support.h"
 
 namespace {
@@ -223,6 +226,52 @@ TEST_F(MainWindow, CommandLineFoldersOpenAsTabsAndBadOnesAreReported) {
     EXPECT_EQ(ui.Shown[0].Text, "開けません");
     EXPECT_EQ(ui.Shown[0].Caption, "ｴﾗｰ");
     EXPECT_EQ(form->TabSlots.UsedCount(), 2);
+}
+
+TEST_F(MainWindow, LastCommandLineFolderFailingLeavesTheLastGoodTabCurrentAndListed) {
+    dir.Write("tabora.ini", ValidSettings());
+    std::string a = dir.Make("a"), b = dir.Make("b");
+    auto form = Start({a, b, dir.Path() + "missing"});
+    EXPECT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(form->TabControl1), 1);
+    // The keys work on that tab at once: F5 reads it again, Backspace goes up.
+    dir.Write("b\\new.txt", "n");
+    EXPECT_TRUE(form->HandleShortCut(Key(form->ListView1, VK_F5, false, false, false)));
+    EXPECT_EQ(ListCaptions(form->ListView1), std::vector<std::string>{"new.txt"});
+    EXPECT_TRUE(form->ListView1KeyDown(VK_BACK));
+    EXPECT_EQ(form->CurrentFolder(), dir.Path());
+}
+
+TEST_F(MainWindow, EveryMenuCommandHasAHandlerOrIsStillToComeAndOthersThrow) {
+    dir.Write("tabora.ini", ValidSettings());
+    auto form = Start();
+    auto check = [&](const TMenuItem& root, auto& self) -> void {
+        for (const TMenuItem& item : root.Items) {
+            if (!item.Items.empty()) self(item, self);
+            if (item.IsSeparator() || !item.Items.empty() || item.Name == kBookmarkItemName ||
+                TFrmFile::HasMenuHandler(item.Name))
+                continue;
+            EXPECT_NO_THROW(form->ClickMenu(item.Name)) << item.Name;  // to come: does nothing
+        }
+    };
+    for (const TMenuItem* menu : {&form->MainMenu1, &form->PopupMenu1, &form->PopupMenu2})
+        check(*menu, check);
+    EXPECT_TRUE(ui.Shown.empty());
+    EXPECT_THROW(form->ClickMenu("mnNoSuchItem"), std::logic_error);
+    EXPECT_THROW(form->ClickMenu("V1"), std::logic_error);
+    form->ClickMenuItem(form->MenuItem("V1"));  // a submenu given a key does nothing
+}
+
+TEST_F(MainWindow, SaveWritesTheFaceInUseWhenTheFileNamedNone) {
+    std::string settings = ValidSettings();
+    settings.erase(settings.find("FName="), 20);
+    dir.Write("tabora.ini", settings);
+    ASSERT_TRUE(Start()->SaveSettings());
+    const std::string saved = dir.Read("tabora.ini");
+    const std::size_t at = saved.find("\r\nFName=");
+    ASSERT_NE(at, std::string::npos) << saved;
+    EXPECT_NE(saved[at + 8], '\r');  // a face, not an empty value
 }
 
 TEST_F(MainWindow, OnlyBadFolderGivenOpensTheWorkingFolder) {

@@ -92,7 +92,7 @@ TEST_F(Navigation, SortKindsMasksAndHiddenFiles) {
     form->ListFolder(form->CurrentSlot());
     EXPECT_EQ(ListCaptions(form->ListView1).size(), 5u);
 
-    form->MenuItem("mnHiddenFile").Checked = true;
+    form->ShowHidden = true;
     form->mnRefreshClick();
     EXPECT_EQ(ListCaptions(form->ListView1).size(), 6u);
 }
@@ -137,7 +137,7 @@ TEST_F(Navigation, NamesWithAwkwardBytesAndOverlongPaths) {
     dir.Write("表示\\.profile", "p");
     dir.Write("表示\\ポ.txt", "x");
     auto form = Start({f});
-    form->MenuItem("mnHiddenFile").Checked = true;  // Wine marks dot files hidden
+    form->ShowHidden = true;  // Wine marks dot files hidden
     form->mnRefreshClick();
     EXPECT_EQ(ListCaptions(form->ListView1),
               (std::vector<std::string>{"ソース", "ﾊﾝｶｸ", ".profile", "ポ.txt"}));
