@@ -193,23 +193,26 @@ void TFrmFile::CreateControls() {
                          kDirDesign);
     struct ButtonDesign {
         HWND* Handle;
-        const char* Glyph;
         int Left;
-        const char* Hint;
+        const char* Hint;  // also the button's text, read by tools that cannot see the glyph
     };
+    // In the order of their glyphs in the strip.
     // clang-format off
     const ButtonDesign buttons[] = {
-        {&spbtnBack, "←", 147, "戻る"},          {&spbtnNext, "→", 167, "進む"},
-        {&spbtnUpdir, "↑", 187, "上へ"},         {&spbtnDirCopy, "写", 207, "ﾌｫﾙﾀﾞｺﾋﾟｰ"},
-        {&spbtnDirPaste, "開", 227, "ﾌｫﾙﾀﾞﾍﾟｰｽﾄ"}, {&spbtnCut, "切", 337, "ｶｯﾄ"},
-        {&spbtnCopy, "複", 359, "ｺﾋﾟｰ"},          {&spbtnPaste, "貼", 379, "ﾍﾟｰｽﾄ"},
+        {&spbtnBack, 147, "戻る"},          {&spbtnNext, 167, "進む"},
+        {&spbtnUpdir, 187, "上へ"},         {&spbtnDirCopy, 207, "ﾌｫﾙﾀﾞｺﾋﾟｰ"},
+        {&spbtnDirPaste, 227, "ﾌｫﾙﾀﾞﾍﾟｰｽﾄ"}, {&spbtnCut, 337, "ｶｯﾄ"},
+        {&spbtnCopy, 359, "ｺﾋﾟｰ"},          {&spbtnPaste, 379, "ﾍﾟｰｽﾄ"},
     };
     // clang-format on
+    toolGlyphs_.Load(instance_);
     Tooltip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+    int glyph = 0;
     for (const ButtonDesign& b : buttons) {
-        *b.Handle = CreateChild(hwnd_, 0, "BUTTON", b.Glyph, visible | BS_PUSHBUTTON,
+        *b.Handle = CreateChild(hwnd_, 0, "BUTTON", b.Hint, visible | BS_OWNERDRAW,
                                 {b.Left, 16, kToolButtonSize, kToolButtonSize});
+        toolGlyphs_.Add(*b.Handle, glyph++);
         TOOLINFOA ti{};
         ti.cbSize = sizeof ti;
         ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -430,7 +433,9 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (HIWORD(wParam) == CBN_KILLFOCUS) CmbMaskExit();
                 return 0;
             }
-            if (HIWORD(wParam) == BN_CLICKED) {
+            // An owner-drawn button reports the second click of a quick pair as a double
+            // click; it is a click all the same.
+            if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == BN_DOUBLECLICKED) {
                 OnToolButton(reinterpret_cast<HWND>(lParam));
                 return 0;
             }
@@ -483,6 +488,9 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kProcessHandOver: ProcessPendingHandOver(); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_DRAWITEM:
+            if (toolGlyphs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX: {
             HWND control = reinterpret_cast<HWND>(lParam);

@@ -18,6 +18,7 @@
 #include "commands/menu_model.h"
 #include "listing/wild_match.h"
 #include "platform/collator_win.h"
+#include "platform/glyph_buttons_win.h"
 #include "platform/modal_ui_win.h"
 #include "platform/unique_handle_win.h"
 
@@ -245,6 +246,7 @@ private:
     UniqueMenu mainMenu_;
     UniqueMenu popup1_, popup2_;
     UniqueFont designFont_;
+    TGlyphButtons toolGlyphs_;  // the tool buttons' pictures
     UniqueFont listFont_;
     bool oleInitialized_ = false;
     std::string tooltipText_;
