@@ -31,6 +31,7 @@ constexpr DesignPlace kHokanDesign{0, 16, 121, 113};
 constexpr int kToolButtonSize = 20;
 constexpr UINT_PTR kTabStripSubclass = 1;
 constexpr UINT_PTR kUpButtonSubclass = 2;
+constexpr UINT_PTR kTooltipSubclass = 3;
 
 // Click handlers of the menu items that are built so far; the others are present and do
 // nothing yet.
@@ -221,6 +222,8 @@ void TFrmFile::CreateControls() {
         ti.lpszText = const_cast<char*>(b.Hint);
         ::SendMessageA(Tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
+    ::SetWindowSubclass(Tooltip, &TFrmFile::ControlProc, kTooltipSubclass,
+                        reinterpret_cast<DWORD_PTR>(this));
     ::EnableWindow(spbtnBack, FALSE);
     ::EnableWindow(spbtnNext, FALSE);
     CmbMask =
@@ -488,6 +491,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kProcessHandOver: ProcessPendingHandOver(); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_MOUSEMOVE: RelayDisabledButtonHint(hwnd_, lParam); break;
         case WM_DRAWITEM:
             if (toolGlyphs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
@@ -580,6 +584,21 @@ void TFrmFile::OnToolButton(HWND button) {
     if (::GetFocus() == button) ::SetFocus(ListView1);
 }
 
+void TFrmFile::RelayDisabledButtonHint(HWND from, LPARAM point) {
+    // A disabled button takes no mouse input, so its hint would never show: the window
+    // behind it hands the pointer on to the tooltip in the button's name.
+    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    ::ClientToScreen(from, &at);
+    HWND button = toolGlyphs_.ButtonAt(at);
+    if (!button || ::IsWindowEnabled(button)) return;
+    ::ScreenToClient(button, &at);
+    MSG relayed{};
+    relayed.hwnd = button;
+    relayed.message = WM_MOUSEMOVE;
+    relayed.lParam = MAKELPARAM(at.x, at.y);
+    ::SendMessageA(Tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 void TFrmFile::ShowPopupMenu(const TMenuItem& menu, POINT screen) {
     HMENU handle = &menu == &PopupMenu2 ? popup2_.get() : popup1_.get();
     ::TrackPopupMenu(handle, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_,
@@ -594,6 +613,13 @@ LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             self->PageBack();
             return 0;
         }
+        if (id == kTooltipSubclass && msg == TTM_WINDOWFROMPOINT) {
+            // The tooltip asks which window is under the pointer; a disabled button counts.
+            if (HWND button = self->toolGlyphs_.ButtonAt(*reinterpret_cast<POINT*>(lParam)))
+                return reinterpret_cast<LRESULT>(button);
+        }
+        if (id == kTabStripSubclass && msg == WM_MOUSEMOVE)
+            self->RelayDisabledButtonHint(hwnd, lParam);
         if (id == kTabStripSubclass) {
             bool handled = false;
             LRESULT r = self->TabControlMessage(msg, wParam, lParam, handled);

@@ -229,6 +229,8 @@ private:
     void CreateMenus();
     void OnCommand(int id);
     void OnToolButton(HWND button);
+    // The pointer moved over from (a point in its client area, as in WM_MOUSEMOVE).
+    void RelayDisabledButtonHint(HWND from, LPARAM point);
     void ReadDesktopPath();
     void OpenStartupFolders();
     bool IsOwnWindow(HWND hwnd) const;

@@ -42,3 +42,11 @@ bool TGlyphButtons::Draw(const DRAWITEMSTRUCT& item) const {
                    y + shift, ILD_TRANSPARENT);
     return true;
 }
+
+HWND TGlyphButtons::ButtonAt(POINT screen) const {
+    for (const auto& [button, frame] : buttons_) {
+        RECT r{};
+        if (::GetWindowRect(button, &r) && ::PtInRect(&r, screen)) return button;
+    }
+    return nullptr;
+}

@@ -20,6 +20,8 @@ public:
     void Add(HWND button, int glyph);
     // Draws the button of item when it is one of ours; false otherwise.
     bool Draw(const DRAWITEMSTRUCT& item) const;
+    // Our button at a point of the screen, enabled or not; null when there is none.
+    HWND ButtonAt(POINT screen) const;
 
 private:
     struct ImageListTraits {

@@ -67,6 +67,14 @@ TEST(ToolButtons, DrawTheirGlyphOrItsDisabledLookAndShowTheirHints) {
     EXPECT_FALSE(::IsWindowEnabled(form.spbtnBack));
     EXPECT_TRUE(LooksDisabled(Painted(form.spbtnBack)));
     EXPECT_TRUE(LooksDisabled(Painted(form.spbtnNext)));
+    // A disabled button gets no mouse input; the tooltip is told it lies under the pointer
+    // all the same, so its hint shows.
+    RECT back{};
+    ::GetWindowRect(form.spbtnBack, &back);
+    POINT centre{(back.left + back.right) / 2, (back.top + back.bottom) / 2};
+    EXPECT_EQ(reinterpret_cast<HWND>(::SendMessageA(form.Tooltip, TTM_WINDOWFROMPOINT, 0,
+                                                    reinterpret_cast<LPARAM>(&centre))),
+              form.spbtnBack);
     std::set<std::vector<COLORREF>> glyphs;
     for (int i = 0; i < 8; ++i) {
         ::EnableWindow(buttons[i], TRUE);
