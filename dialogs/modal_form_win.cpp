@@ -140,7 +140,14 @@ LRESULT CALLBACK TModalForm::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     }
     auto* self = reinterpret_cast<TModalForm*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    return self->HandleMessage(hwnd, msg, wParam, lParam);
+    // Nothing throws across the window procedure: an error of a form's handler is shown in
+    // the application's standard error box and the form goes on.
+    try {
+        return self->HandleMessage(hwnd, msg, wParam, lParam);
+    } catch (const std::exception& e) {
+        ::MessageBoxA(hwnd, e.what(), "tabora", MB_OK | MB_ICONERROR);
+    }
+    return 0;
 }
 
 LRESULT TModalForm::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

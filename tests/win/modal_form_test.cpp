@@ -72,34 +72,17 @@ protected:
 
 TEST_F(ModalForm, TabFollowsTheDesignAndEnterAsksTheFormBeforeClosing) {
     std::vector<HWND> focus;
-    int result = Run({
-        [&] {
-            focus.push_back(::GetFocus());
-            Key(VK_TAB);
-        },
-        [&] {
-            focus.push_back(::GetFocus());
-            Key(VK_TAB);
-        },
-        [&] {
-            focus.push_back(::GetFocus());
-            Key(VK_TAB);
-        },
-        [&] {
-            focus.push_back(::GetFocus());
-            Key(VK_TAB);
-        },
-        [&] {
-            focus.push_back(::GetFocus());
-            Key(VK_RETURN);  // refused: the first box is empty
-        },
-        [&] {
-            EXPECT_TRUE(form.Running());
-            EXPECT_FALSE(::IsWindowEnabled(owner));
-            ::SetWindowTextA(form.Controls[0], "x");
-            Key(VK_RETURN);
-        },
+    std::vector<std::function<void()>> steps(5, [&] {
+        focus.push_back(::GetFocus());
+        Key(focus.size() < 5 ? VK_TAB : VK_RETURN);  // Enter refused: the first box is empty
     });
+    steps.push_back([&] {
+        EXPECT_TRUE(form.Running());
+        EXPECT_FALSE(::IsWindowEnabled(owner));
+        ::SetWindowTextA(form.Controls[0], "x");
+        Key(VK_RETURN);
+    });
+    int result = Run(steps);
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(form.OkAsked, 2);
     const std::vector<HWND>& c = form.Controls;
