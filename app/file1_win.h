@@ -229,7 +229,8 @@ private:
     void CreateMenus();
     void OnCommand(int id);
     void OnToolButton(HWND button);
-    // The pointer moved over from (a point in its client area, as in WM_MOUSEMOVE).
+    // The pointer moved to point (client coordinates of from, as in WM_MOUSEMOVE); over a
+    // disabled tool button, the tooltip hears of it in the button's name.
     void RelayDisabledButtonHint(HWND from, LPARAM point);
     void ReadDesktopPath();
     void OpenStartupFolders();
