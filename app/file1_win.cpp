@@ -32,6 +32,7 @@ constexpr DesignPlace kHokanDesign{0, 16, 121, 113};
 constexpr int kToolButtonSize = 20;
 constexpr UINT_PTR kTabStripSubclass = 1;
 constexpr UINT_PTR kUpButtonSubclass = 2;
+constexpr UINT_PTR kTooltipSubclass = 3;
 
 // Click handlers of the menu items.
 using Handler = void (TFrmFile::*)();
@@ -211,23 +212,26 @@ void TFrmFile::CreateControls() {
                          kDirDesign);
     struct ButtonDesign {
         HWND* Handle;
-        const char* Glyph;
         int Left;
-        const char* Hint;
+        const char* Hint;  // also the button's text, read by tools that cannot see the glyph
     };
+    // In the order of their glyphs in the strip.
     // clang-format off
     const ButtonDesign buttons[] = {
-        {&spbtnBack, "←", 147, "戻る"},          {&spbtnNext, "→", 167, "進む"},
-        {&spbtnUpdir, "↑", 187, "上へ"},         {&spbtnDirCopy, "写", 207, "ﾌｫﾙﾀﾞｺﾋﾟｰ"},
-        {&spbtnDirPaste, "開", 227, "ﾌｫﾙﾀﾞﾍﾟｰｽﾄ"}, {&spbtnCut, "切", 337, "ｶｯﾄ"},
-        {&spbtnCopy, "複", 359, "ｺﾋﾟｰ"},          {&spbtnPaste, "貼", 379, "ﾍﾟｰｽﾄ"},
+        {&spbtnBack, 147, "戻る"},          {&spbtnNext, 167, "進む"},
+        {&spbtnUpdir, 187, "上へ"},         {&spbtnDirCopy, 207, "ﾌｫﾙﾀﾞｺﾋﾟｰ"},
+        {&spbtnDirPaste, 227, "ﾌｫﾙﾀﾞﾍﾟｰｽﾄ"}, {&spbtnCut, 337, "ｶｯﾄ"},
+        {&spbtnCopy, 359, "ｺﾋﾟｰ"},          {&spbtnPaste, 379, "ﾍﾟｰｽﾄ"},
     };
     // clang-format on
+    toolGlyphs_.Load(instance_);
     Tooltip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+    int glyph = 0;
     for (const ButtonDesign& b : buttons) {
-        *b.Handle = CreateChild(hwnd_, 0, "BUTTON", b.Glyph, visible | BS_PUSHBUTTON,
+        *b.Handle = CreateChild(hwnd_, 0, "BUTTON", b.Hint, visible | BS_OWNERDRAW,
                                 {b.Left, 16, kToolButtonSize, kToolButtonSize});
+        toolGlyphs_.Add(*b.Handle, glyph++);
         TOOLINFOA ti{};
         ti.cbSize = sizeof ti;
         ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -236,6 +240,8 @@ void TFrmFile::CreateControls() {
         ti.lpszText = const_cast<char*>(b.Hint);
         ::SendMessageA(Tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
+    ::SetWindowSubclass(Tooltip, &TFrmFile::ControlProc, kTooltipSubclass,
+                        reinterpret_cast<DWORD_PTR>(this));
     ::EnableWindow(spbtnBack, FALSE);
     ::EnableWindow(spbtnNext, FALSE);
     CmbMask =
@@ -475,7 +481,9 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (HIWORD(wParam) == CBN_KILLFOCUS) CmbMaskExit();
                 return 0;
             }
-            if (HIWORD(wParam) == BN_CLICKED) {
+            // An owner-drawn button reports the second click of a quick pair as a double
+            // click; it is a click all the same.
+            if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == BN_DOUBLECLICKED) {
                 OnToolButton(reinterpret_cast<HWND>(lParam));
                 return 0;
             }
@@ -528,6 +536,10 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kProcessHandOver: ProcessPendingHandOver(); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_MOUSEMOVE: RelayDisabledButtonHint(hwnd_, lParam); break;
+        case WM_DRAWITEM:
+            if (toolGlyphs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX: {
             HWND control = reinterpret_cast<HWND>(lParam);
@@ -617,6 +629,21 @@ void TFrmFile::OnToolButton(HWND button) {
     if (::GetFocus() == button) ::SetFocus(ListView1);
 }
 
+void TFrmFile::RelayDisabledButtonHint(HWND from, LPARAM point) {
+    // A disabled button takes no mouse input, so its hint would never show: the window
+    // behind it hands the pointer on to the tooltip in the button's name.
+    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    ::ClientToScreen(from, &at);
+    HWND button = toolGlyphs_.ButtonAt(at);
+    if (!button || ::IsWindowEnabled(button)) return;
+    ::ScreenToClient(button, &at);
+    MSG relayed{};
+    relayed.hwnd = button;
+    relayed.message = WM_MOUSEMOVE;
+    relayed.lParam = MAKELPARAM(at.x, at.y);
+    ::SendMessageA(Tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 void TFrmFile::ShowPopupMenu(const TMenuItem& menu, POINT screen) {
     HMENU handle = &menu == &PopupMenu2 ? popup2_.get() : popup1_.get();
     ::TrackPopupMenu(handle, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_,
@@ -631,6 +658,13 @@ LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             self->PageBack();
             return 0;
         }
+        if (id == kTooltipSubclass && msg == TTM_WINDOWFROMPOINT) {
+            // The tooltip asks which window is under the pointer; a disabled button counts.
+            if (HWND button = self->toolGlyphs_.ButtonAt(*reinterpret_cast<POINT*>(lParam)))
+                return reinterpret_cast<LRESULT>(button);
+        }
+        if (id == kTabStripSubclass && msg == WM_MOUSEMOVE)
+            self->RelayDisabledButtonHint(hwnd, lParam);
         if (id == kTabStripSubclass) {
             bool handled = false;
             LRESULT r = self->TabControlMessage(msg, wParam, lParam, handled);

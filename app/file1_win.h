@@ -20,6 +20,7 @@
 #include "listing/listing_keys.h"
 #include "listing/wild_match.h"
 #include "platform/collator_win.h"
+#include "platform/glyph_buttons_win.h"
 #include "platform/modal_ui_win.h"
 #include "platform/unique_handle_win.h"
 
@@ -242,6 +243,9 @@ private:
     void CreateMenus();
     void OnCommand(int id);
     void OnToolButton(HWND button);
+    // The pointer moved to point (client coordinates of from, as in WM_MOUSEMOVE); over a
+    // disabled tool button, the tooltip hears of it in the button's name.
+    void RelayDisabledButtonHint(HWND from, LPARAM point);
     void ReadDesktopPath();
     void OpenStartupFolders();
     bool IsOwnWindow(HWND hwnd) const;
@@ -260,6 +264,7 @@ private:
     UniqueMenu mainMenu_;
     UniqueMenu popup1_, popup2_;
     UniqueFont designFont_;
+    TGlyphButtons toolGlyphs_;  // the tool buttons' pictures
     UniqueFont listFont_;
     bool oleInitialized_ = false;
     std::string tooltipText_;

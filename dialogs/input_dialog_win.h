@@ -6,28 +6,23 @@
 
 #include <string>
 
-class TfrmInput {
+#include "dialogs/modal_form_win.h"
+
+class TfrmInput final : public TModalForm {
 public:
     TfrmInput();
-    ~TfrmInput();
-    TfrmInput(const TfrmInput&) = delete;
-    TfrmInput& operator=(const TfrmInput&) = delete;
 
     // Shows the dialog modally over owner (which is disabled meanwhile), starting from text.
     // Enter or OK: true and text is what was typed; Esc, Cancel or the close box: false and
     // text stays as it was.
     bool Execute(HWND owner, const std::string& caption, HFONT font, std::string& text);
 
-    HWND Handle() const { return hwnd_; }
     HWND edtInput = nullptr;
     HWND btnOk = nullptr;
     HWND btnCancel = nullptr;
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The caret always goes back into the box.
+    HWND ActivationFocus() const override { return edtInput; }
     void Layout(HFONT font);
-
-    HWND hwnd_ = nullptr;
-    int result_ = 0;  // IDOK or IDCANCEL once the dialog is answered
-    bool running_ = false;
 };

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "dialogs/settings_edit.h"
+
 class TfrmInput;
 
 class ModalUi {
@@ -27,6 +29,11 @@ public:
                            std::string& /*text*/) {
         return false;
     }
+    // The list editor over one family's rows; true when the user confirmed the list, and
+    // only then are edit.Rows changed.
+    virtual bool EditFamilyRows(HWND /*owner*/, TFamilyEdit& /*edit*/) { return false; }
+    // The entry editor for one row; true (and edit.Name, edit.Value changed) on OK.
+    virtual bool EditEntry(HWND /*owner*/, TEntryEdit& /*edit*/) { return false; }
 };
 
 class SystemModalUi final : public ModalUi {
@@ -38,6 +45,9 @@ public:
     bool ChooseFontDialog(HWND owner, LOGFONTA& font, COLORREF& colour) override;
     bool ChooseColourDialog(HWND owner, COLORREF& colour) override;
     bool InputText(HWND owner, const std::string& caption, HFONT font, std::string& text) override;
+    // The list editor and the entry editor are not built yet: both answer "cancelled".
+    bool EditFamilyRows(HWND, TFamilyEdit&) override { return false; }
+    bool EditEntry(HWND, TEntryEdit&) override { return false; }
 
 private:
     std::unique_ptr<TfrmInput> input_;  // made at its first use, kept for the whole run

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Turns the list images drawn as text into the bitmaps ICO0.bmp ... ICO15.bmp.
+"""Turns the list images and the tool button glyphs drawn as text into bitmaps.
 
 Each resources/icons/ICOn.txt holds 16 lines of 16 characters, one character per pixel,
 top line first. The characters name the 16 colours of the standard Windows palette:
@@ -14,10 +14,16 @@ Fuchsia is the key: the program paints every key pixel in the list's background 
 the pictures themselves never use it ('.' is its only spelling) and the top-left pixel must
 be key.
 
-Output: 16-colour (4 bits per pixel, BI_RGB) bottom-up BMP files with the standard palette,
-byte for byte the same for the same input.
+The tool button glyphs (resources/glyphs/NAME.txt, in GLYPHS order) are drawn the same way.
+Each also gets a disabled look made from its dark pixels: grey, with a white shadow one pixel
+down and right, so the last line and the last column must be key to leave room for it, and a
+glyph needs dark pixels (luminance 128 or less) to show at all when disabled.
 
-Usage: make_icons.py [--source DIR] OUTPUT_DIR
+Output: 16-colour (4 bits per pixel, BI_RGB) bottom-up BMP files with the standard palette,
+byte for byte the same for the same input: ICO0.bmp ... ICO15.bmp, and TOOLGLYPHS.bmp, a
+strip of 16 × 16 frames: the glyphs in GLYPHS order, then their disabled looks.
+
+Usage: make_icons.py [--source DIR] [--glyphs DIR] OUTPUT_DIR
 """
 
 import argparse
@@ -48,6 +54,11 @@ PALETTE = [
     (0x00, 0xFF, 0xFF),  # 14 aqua
     (0xFF, 0xFF, 0xFF),  # 15 white
 ]
+
+# The tool buttons from left to right; their order is the frame order of the strip.
+GLYPHS = ["back", "forward", "up", "dircopy", "dirpaste", "cut", "copy", "paste"]
+GREY = 8
+WHITE = 15
 
 LEGEND = {
     "k": 0, "R": 1, "G": 2, "Y": 3, "B": 4, "M": 5, "C": 6, "s": 7,
@@ -81,9 +92,41 @@ def read_picture(path):
     return rows
 
 
+def is_dark(index):
+    red, green, blue = PALETTE[index]
+    return index != LEGEND[KEY] and (299 * red + 587 * green + 114 * blue) // 1000 <= 128
+
+
+def read_glyph(path):
+    """A tool button glyph; IconError when it leaves no room for its disabled look."""
+    rows = read_picture(path)
+    if any(row[-1] != LEGEND[KEY] for row in rows) or any(i != LEGEND[KEY] for i in rows[-1]):
+        raise IconError(f"{path}: the last line and the last column must be key {KEY!r}")
+    if not any(is_dark(i) for row in rows for i in row):
+        raise IconError(f"{path}: no dark pixel, so the disabled look would be empty")
+    return rows
+
+
+def disabled_look(rows):
+    """The dark pixels in grey over their white shadow; everything else key."""
+    out = [[LEGEND[KEY]] * SIZE for _ in range(SIZE)]
+    dark = [(y, x) for y in range(SIZE) for x in range(SIZE) if is_dark(rows[y][x])]
+    for y, x in dark:
+        out[y + 1][x + 1] = WHITE
+    for y, x in dark:
+        out[y][x] = GREY
+    return out
+
+
+def strip(pictures):
+    """The pictures side by side, as one picture's rows."""
+    return [sum((picture[y] for picture in pictures), []) for y in range(SIZE)]
+
+
 def bitmap_bytes(rows):
     """A 4-bit BI_RGB bottom-up BMP file of the rows."""
-    stride = (SIZE * 4 + 31) // 32 * 4
+    width = len(rows[0])
+    stride = (width * 4 + 31) // 32 * 4
     pixels = bytearray()
     for row in reversed(rows):
         line = bytearray()
@@ -94,8 +137,8 @@ def bitmap_bytes(rows):
     info = struct.pack(
         "<IiiHHIIiiII",
         40,  # header size
-        SIZE,
-        SIZE,  # positive: bottom-up
+        width,
+        len(rows),  # positive: bottom-up
         1,  # planes
         4,  # bits per pixel
         0,  # BI_RGB
@@ -111,22 +154,28 @@ def bitmap_bytes(rows):
 
 
 def main(argv):
-    default_source = pathlib.Path(__file__).resolve().parent.parent / "resources" / "icons"
-    parser = argparse.ArgumentParser(description="Build the list image bitmaps.")
-    parser.add_argument("--source", type=pathlib.Path, default=default_source,
+    resources = pathlib.Path(__file__).resolve().parent.parent / "resources"
+    parser = argparse.ArgumentParser(description="Build the list image and glyph bitmaps.")
+    parser.add_argument("--source", type=pathlib.Path, default=resources / "icons",
                         help="folder of ICO0.txt ... ICO15.txt")
-    parser.add_argument("output", type=pathlib.Path, help="folder for ICO0.bmp ... ICO15.bmp")
+    parser.add_argument("--glyphs", type=pathlib.Path, default=resources / "glyphs",
+                        help="folder of the tool button glyphs")
+    parser.add_argument("output", type=pathlib.Path,
+                        help="folder for ICO0.bmp ... ICO15.bmp and TOOLGLYPHS.bmp")
     args = parser.parse_args(argv)
 
     # Check every picture before writing any, so a mistake leaves no half-new set behind.
     try:
         pictures = [read_picture(args.source / f"ICO{i}.txt") for i in range(COUNT)]
+        glyphs = [read_glyph(args.glyphs / f"{name}.txt") for name in GLYPHS]
     except (IconError, OSError) as error:
         print(f"make_icons: {error}", file=sys.stderr)
         return 1
     args.output.mkdir(parents=True, exist_ok=True)
     for i, rows in enumerate(pictures):
         (args.output / f"ICO{i}.bmp").write_bytes(bitmap_bytes(rows))
+    frames = glyphs + [disabled_look(rows) for rows in glyphs]
+    (args.output / "TOOLGLYPHS.bmp").write_bytes(bitmap_bytes(strip(frames)))
     return 0
 
 

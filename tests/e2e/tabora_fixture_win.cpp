@@ -79,9 +79,9 @@ MainWindow::MainWindow(HWND main) : Main(main) {
     MaskBox = FindControl(main, "ComboBox");
     if (MaskBox) MaskEdit = ::FindWindowExA(MaskBox, nullptr, "Edit", nullptr);
     for (HWND button : FindControls(main, "Button")) {
-        const std::string glyph = TextOf(button);
-        if (glyph == "←") Back = button;
-        if (glyph == "→") Forward = button;
+        const std::string name = TextOf(button);
+        if (name == "戻る") Back = button;
+        if (name == "進む") Forward = button;
     }
 }
 

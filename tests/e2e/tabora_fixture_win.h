@@ -55,8 +55,8 @@ struct MainWindow {
     HWND FolderBox = nullptr;
     HWND MaskBox = nullptr;  // the combo box; its edit is MaskEdit
     HWND MaskEdit = nullptr;
-    HWND Back = nullptr;     // "←"
-    HWND Forward = nullptr;  // "→"
+    HWND Back = nullptr;     // "戻る"
+    HWND Forward = nullptr;  // "進む"
 };
 
 class TaboraTest : public ::testing::Test {

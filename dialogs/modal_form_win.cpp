@@ -1,0 +1,184 @@
+#include "dialogs/modal_form_win.h"
+
+#include <set>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Holds a window's screen DC until the end of the scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    ~WindowDc() {
+        if (dc_) ::ReleaseDC(hwnd_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+void RegisterFormClass(const char* className, WNDPROC proc) {
+    static std::set<std::string> registered;
+    if (registered.count(className)) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    if (!::RegisterClassExA(&wc))
+        throw std::runtime_error(std::string("ﾀﾞｲｱﾛｸﾞを登録できません: ") + className);
+    registered.insert(className);
+}
+
+}  // namespace
+
+TModalForm::TModalForm(const char* className, DWORD style, DWORD exStyle)
+    : style_(style), exStyle_(exStyle | WS_EX_CONTROLPARENT) {
+    RegisterFormClass(className, &TModalForm::WndProc);
+    HWND hwnd = ::CreateWindowExA(exStyle_, className, "", style_, 0, 0, 100, 100, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), this);
+    if (!hwnd) throw std::runtime_error(std::string("ﾀﾞｲｱﾛｸﾞを作成できません: ") + className);
+    hwnd_.reset(hwnd);
+}
+
+TModalForm::~TModalForm() {
+    // No message of the dying window reaches a half-destroyed form.
+    if (hwnd_) ::SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, 0);
+}
+
+std::vector<HWND> TModalForm::CreateControls(std::span<const TControlDesign> design) {
+    std::vector<HWND> made;
+    for (const TControlDesign& d : design) {
+        HWND child = ::CreateWindowExA(
+            d.ExStyle, d.Class, d.Caption, WS_CHILD | WS_VISIBLE | d.Style, d.Left, d.Top, d.Width,
+            d.Height, hwnd_.get(), reinterpret_cast<HMENU>(INT_PTR(d.Id)),
+            ::GetModuleHandleA(nullptr), nullptr);
+        if (!child) throw std::runtime_error(std::string("ｺﾝﾄﾛｰﾙを作成できません: ") + d.Class);
+        made.push_back(child);
+    }
+    return made;
+}
+
+void TModalForm::SetFont(HFONT font) {
+    for (HWND child = ::GetWindow(hwnd_.get(), GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT))
+        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+TEXTMETRICA TModalForm::Metrics(HFONT font) const {
+    if (!font) font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICA tm{};
+    WindowDc dc(hwnd_.get());
+    HGDIOBJ old = ::SelectObject(dc.get(), font);
+    ::GetTextMetricsA(dc.get(), &tm);
+    ::SelectObject(dc.get(), old);
+    return tm;
+}
+
+void TModalForm::SetClientSizeCentred(int width, int height) {
+    RECT frame{0, 0, width, height};
+    ::AdjustWindowRectEx(&frame, style_, FALSE, exStyle_);
+    const int w = frame.right - frame.left;
+    const int h = frame.bottom - frame.top;
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    ::SetWindowPos(hwnd_.get(), nullptr, work.left + (work.right - work.left - w) / 2,
+                   work.top + (work.bottom - work.top - h) / 2, w, h,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TModalForm::ShowModal(HWND owner, HWND focus) {
+    if (running_) return IDCANCEL;  // one question at a time
+    HWND hwnd = hwnd_.get();
+    ::SetWindowLongPtrA(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    const bool disableOwner = owner && ::IsWindowEnabled(owner);
+    if (disableOwner) ::EnableWindow(owner, FALSE);
+    lastFocus_ = focus;
+    result_ = 0;
+    running_ = true;
+    ::ShowWindow(hwnd, SW_SHOW);
+    ::SetForegroundWindow(hwnd);
+    if (focus) ::SetFocus(focus);
+
+    MSG msg{};
+    while (result_ == 0) {
+        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The program is ending: leave the quit for the outer loop.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            result_ = IDCANCEL;
+            break;
+        }
+        if (got == -1) continue;  // a failed fetch ends nothing
+        // Tab moves between the controls; Enter answers OK, Esc Cancel.
+        if (::IsDialogMessageA(hwnd, &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    running_ = false;
+    // The owner first, so that it, not some other program, becomes active again.
+    if (disableOwner) ::EnableWindow(owner, TRUE);
+    ::ShowWindow(hwnd, SW_HIDE);
+    return result_;
+}
+
+void TModalForm::Close(int result) {
+    if (running_) result_ = result;
+}
+
+LRESULT CALLBACK TModalForm::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TModalForm*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    // Nothing throws across the window procedure: an error of a form's handler is shown in
+    // the application's standard error box and the form goes on.
+    try {
+        return self->HandleMessage(hwnd, msg, wParam, lParam);
+    } catch (const std::exception& e) {
+        ::MessageBoxA(hwnd, e.what(), "tabora", MB_OK | MB_ICONERROR);
+    }
+    return 0;
+}
+
+LRESULT TModalForm::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    bool handled = false;
+    LRESULT r = FormMessage(msg, wParam, lParam, handled);
+    if (handled) return r;
+    switch (msg) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK && running_) {
+                OkClicked();
+                return 0;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                Close(IDCANCEL);
+                return 0;
+            }
+            break;
+        case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
+        case WM_CLOSE: Close(IDCANCEL); return 0;
+        case WM_ACTIVATE:
+            if (!running_) break;
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus && ::IsChild(hwnd, focus)) lastFocus_ = focus;
+            } else if (HWND focus = ActivationFocus()) {
+                // Coming back to the form puts the keys back where they were.
+                ::SetFocus(focus);
+                return 0;
+            }
+            break;
+        default: break;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
