@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,9 @@
 #include "commands/menu_model.h"
 #include "listing/wild_match.h"
 #include "platform/collator_win.h"
+#include "platform/launcher_win.h"
 #include "platform/modal_ui_win.h"
+#include "platform/shell_ops_win.h"
 #include "platform/unique_handle_win.h"
 
 inline constexpr const char* kMainWindowClass = "TFrmFile";
@@ -211,6 +214,9 @@ public:
     HIMAGELIST ImageList1 = nullptr;  // owned; destroyed with the window
 
     ModalUi& Ui;
+    // The shell's file operations and the starting of programs; tests put recorders here.
+    std::unique_ptr<ShellOps> Shell = std::make_unique<SystemShellOps>();
+    std::unique_ptr<Launcher> Launch = std::make_unique<SystemLauncher>();
 
     static LRESULT CALLBACK WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <cstring>
 
 #include "app/file1_win.h"
+#include "fileops/shell_plan.h"
 #include "navigation/bookmarks.h"
 #include "navigation/path_text.h"
 #include "platform/text_win.h"
@@ -79,17 +79,11 @@ void TFrmFile::mnOpenClipDirClick() {
 void TFrmFile::popDirDeleteClick() {
     const std::string folder = DeletableFolder(CurrentFolder());
     if (folder.empty()) return;
-    std::string from = folder;
-    from.append(2, '\0');
     // Leave the folder first: the process's current directory cannot be deleted. Its parent
     // releases it even when the current directory is another tab's folder inside it.
     ::SetCurrentDirectoryA(ParentPath(folder).c_str());
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
     // The shell still asks its own question; Shift deletes for good.
-    op.fFlags = ::GetKeyState(VK_SHIFT) < 0 ? FOF_SILENT : FOF_ALLOWUNDO | FOF_SILENT;
-    if (::SHFileOperationA(&op) != 0) return;
+    if (Shell->Run(DeletePlan({folder}, ::GetKeyState(VK_SHIFT) < 0)).Code != 0) return;
     if (::SetCurrentDirectoryA(folder.c_str())) return;  // refused or cancelled: still there
     if (TabCtrl_GetItemCount(TabControl1) <= 1)
         GoUp();
