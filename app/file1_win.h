@@ -211,7 +211,8 @@ public:
     HWND StatusBar1 = nullptr;
     HWND lstHokan = nullptr;
     HWND Tooltip = nullptr;
-    HIMAGELIST ImageList1 = nullptr;  // owned; destroyed with the window
+    // Shared with the list (LVS_SHAREIMAGELISTS), which leaves it to us.
+    UniqueImageList ImageList1;
 
     ModalUi& Ui;
     // The shell's file operations and the starting of programs; tests put recorders here.

@@ -4,32 +4,17 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "app/file1_win.h"
 #include "fileops/shell_plan.h"
 #include "navigation/bookmarks.h"
 #include "navigation/path_text.h"
+#include "platform/clipboard_win.h"
 #include "platform/text_win.h"
 
 namespace {
 
 // A path this long cannot be a folder; the system need not be asked.
 constexpr std::size_t kLongestPath = 32767;
-
-std::string ClipboardText(HWND owner) {
-    std::string text;
-    if (!::OpenClipboard(owner)) return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-            // Never read past the block, even when its text is not terminated.
-            text.assign(bytes, strnlen(bytes, ::GlobalSize(data)));
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
-}
 
 }  // namespace
 
