@@ -17,15 +17,6 @@ TEST(ShellPlanTest, DoubleNulListEndsEveryNameAndTheList) {
     EXPECT_EQ(DoubleNulList({"a", "", "b"}), "a\0b\0\0"s);
 }
 
-TEST(ShellPlanTest, DeleteGoesToTheRecycleBinUnlessPermanent) {
-    ShellPlan bin = DeletePlan({"C:\\x"}, false);
-    EXPECT_EQ(bin.Function, ShellFunction::Delete);
-    EXPECT_EQ(bin.Sources, Names{"C:\\x"});
-    EXPECT_TRUE(bin.Destinations.empty());
-    EXPECT_EQ(bin.Flags, 0x44u);
-    EXPECT_EQ(DeletePlan({"C:\\x"}, true).Flags, 0x04u);
-}
-
 TEST(ShellPlanTest, MultiMoveBecomesOneTargetPerSource) {
     ShellPlan move;
     move.Function = ShellFunction::Move;
