@@ -190,11 +190,8 @@ void TFrmFile::Destroy() {
         ::DestroyWindow(hwnd_);
         hwnd_ = nullptr;
     }
-    // The list shares its image list (LVS_SHAREIMAGELISTS) and so leaves it to us.
-    if (ImageList1) {
-        ImageList_Destroy(ImageList1);
-        ImageList1 = nullptr;
-    }
+    // Only after the list that shows its images is gone.
+    ImageList1.reset();
     if (oleInitialized_) {
         ::OleUninitialize();
         oleInitialized_ = false;
@@ -398,16 +395,16 @@ void TFrmFile::ReadDesktopPath() {
     char value[MAX_PATH * 2] = {};
     DWORD size = sizeof value - 1;
     DWORD type = 0;
-    HKEY key = nullptr;
+    HKEY opened = nullptr;
     std::string desktop;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER,
                         "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                        KEY_READ, &key) == ERROR_SUCCESS) {
-        if (::RegQueryValueExA(key, "Desktop", nullptr, &type, reinterpret_cast<BYTE*>(value),
+                        KEY_READ, &opened) == ERROR_SUCCESS) {
+        UniqueRegKey key(opened);
+        if (::RegQueryValueExA(key.get(), "Desktop", nullptr, &type, reinterpret_cast<BYTE*>(value),
                                &size) == ERROR_SUCCESS &&
             (type == REG_SZ || type == REG_EXPAND_SZ))
             desktop.assign(value, strnlen(value, size));
-        ::RegCloseKey(key);
     }
     DesktopPath = desktop + "\\";
 }

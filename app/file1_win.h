@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +22,9 @@
 #include "listing/wild_match.h"
 #include "platform/collator_win.h"
 #include "platform/glyph_buttons_win.h"
+#include "platform/launcher_win.h"
 #include "platform/modal_ui_win.h"
+#include "platform/shell_ops_win.h"
 #include "platform/unique_handle_win.h"
 
 inline constexpr const char* kMainWindowClass = "TFrmFile";
@@ -223,9 +226,13 @@ public:
     HWND StatusBar1 = nullptr;
     HWND lstHokan = nullptr;
     HWND Tooltip = nullptr;
-    HIMAGELIST ImageList1 = nullptr;  // owned; destroyed with the window
+    // Shared with the list (LVS_SHAREIMAGELISTS), which leaves it to us.
+    UniqueImageList ImageList1;
 
     ModalUi& Ui;
+    // The shell's file operations and the starting of programs; tests put recorders here.
+    std::unique_ptr<ShellOps> Shell = std::make_unique<SystemShellOps>();
+    std::unique_ptr<Launcher> Launch = std::make_unique<SystemLauncher>();
 
     static LRESULT CALLBACK WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -68,8 +68,8 @@ std::string SystemErrorText(unsigned long code) {
     DWORD n = ::FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    UniqueLocal owned(buffer);
     std::string text = n ? std::string(buffer, n) : "ｴﾗｰ " + std::to_string(code);
-    if (buffer) ::LocalFree(buffer);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return text;
 }

@@ -27,22 +27,21 @@ void TFrmFile::ProcessPendingHandOver() {
     for (const auto& names : pending) DropFiles(names);
 }
 
-void TFrmFile::WMDropFiles(HDROP drop) {
-    if (DragToNextArmed) {
-        ::DragFinish(drop);
-        return;
-    }
+void TFrmFile::WMDropFiles(HDROP handle) {
     std::vector<std::string> names;
-    UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        // Ask for the length first: a long path is never cut short.
-        UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
-        std::string name(length + 1, '\0');
-        length = ::DragQueryFileA(drop, i, name.data(), length + 1);
-        name.resize(length);
-        names.push_back(std::move(name));
+    {
+        UniqueDrop drop(handle);
+        if (DragToNextArmed) return;
+        UINT count = ::DragQueryFileA(drop.get(), 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            // Ask for the length first: a long path is never cut short.
+            UINT length = ::DragQueryFileA(drop.get(), i, nullptr, 0);
+            std::string name(length + 1, '\0');
+            length = ::DragQueryFileA(drop.get(), i, name.data(), length + 1);
+            name.resize(length);
+            names.push_back(std::move(name));
+        }
     }
-    ::DragFinish(drop);
     DropFiles(names);
 }
 

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "app/file1_win.h"
+#include "platform/dc_win.h"
 
 namespace {
 int ScreenDpi() {
-    HDC dc = ::GetDC(nullptr);
-    int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
-    ::ReleaseDC(nullptr, dc);
+    WindowDc screen(nullptr);
+    int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
 }  // namespace

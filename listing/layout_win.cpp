@@ -3,6 +3,7 @@
 
 #include "app/file1_win.h"
 #include "listing/window_layout.h"
+#include "platform/dc_win.h"
 
 namespace {
 TRectPx ChildRect(HWND parent, HWND child) {
@@ -14,13 +15,10 @@ TRectPx ChildRect(HWND parent, HWND child) {
 
 // The folder box is as high as one line of its font plus its edges.
 int FolderBoxHeight(HWND edit) {
-    HDC dc = ::GetDC(edit);
-    HGDIOBJ old =
-        ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
+    WindowDc dc(edit);
+    dc.Select(reinterpret_cast<HGDIOBJ>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
     TEXTMETRICA tm{};
-    ::GetTextMetricsA(dc, &tm);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(edit, dc);
+    ::GetTextMetricsA(dc.get(), &tm);
     return tm.tmHeight + 8;
 }
 

@@ -10,6 +10,7 @@
 #include "app/file1_win.h"
 #include "app/sjis.h"
 #include "listing/listing_keys.h"
+#include "platform/dc_win.h"
 #include "platform/text_win.h"
 
 namespace {
@@ -170,16 +171,16 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
         names.push_back(slot.Names[entry]);
         if (slot.Kinds[entry] == '1') sizes.push_back(slot.Sizes[entry]);
     }
-    HDC dc = ::GetDC(ListView1);
-    HGDIOBJ old =
-        ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(ListView1, WM_GETFONT, 0, 0)));
     const int padding = 12;
     const int imageWidth = 16 + 4;
-    int nameWidth = WidestText(dc, names) + imageWidth + padding;
-    int sizeWidth = WidestText(dc, sizes) + padding;
-    int timeWidth = TextWidth(dc, "0000/00/00 00:00") + padding;
-    ::SelectObject(dc, old);
-    ::ReleaseDC(ListView1, dc);
+    int nameWidth = 0, sizeWidth = 0, timeWidth = 0;
+    {
+        WindowDc dc(ListView1);
+        dc.Select(reinterpret_cast<HGDIOBJ>(::SendMessageA(ListView1, WM_GETFONT, 0, 0)));
+        nameWidth = WidestText(dc.get(), names) + imageWidth + padding;
+        sizeWidth = WidestText(dc.get(), sizes) + padding;
+        timeWidth = TextWidth(dc.get(), "0000/00/00 00:00") + padding;
+    }
     if (!details) {
         ListView_SetColumnWidth(ListView1, 0, nameWidth);
         return;

@@ -3,33 +3,18 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
-
-#include <cstring>
 
 #include "app/file1_win.h"
+#include "fileops/shell_plan.h"
 #include "navigation/bookmarks.h"
 #include "navigation/path_text.h"
+#include "platform/clipboard_win.h"
 #include "platform/text_win.h"
 
 namespace {
 
 // A path this long cannot be a folder; the system need not be asked.
 constexpr std::size_t kLongestPath = 32767;
-
-std::string ClipboardText(HWND owner) {
-    std::string text;
-    if (!::OpenClipboard(owner)) return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-            // Never read past the block, even when its text is not terminated.
-            text.assign(bytes, strnlen(bytes, ::GlobalSize(data)));
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
-}
 
 }  // namespace
 
@@ -79,17 +64,11 @@ void TFrmFile::mnOpenClipDirClick() {
 void TFrmFile::popDirDeleteClick() {
     const std::string folder = DeletableFolder(CurrentFolder());
     if (folder.empty()) return;
-    std::string from = folder;
-    from.append(2, '\0');
     // Leave the folder first: the process's current directory cannot be deleted. Its parent
     // releases it even when the current directory is another tab's folder inside it.
     ::SetCurrentDirectoryA(ParentPath(folder).c_str());
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
     // The shell still asks its own question; Shift deletes for good.
-    op.fFlags = ::GetKeyState(VK_SHIFT) < 0 ? FOF_SILENT : FOF_ALLOWUNDO | FOF_SILENT;
-    if (::SHFileOperationA(&op) != 0) return;
+    if (Shell->Run(DeletePlan({folder}, ::GetKeyState(VK_SHIFT) < 0)).Code != 0) return;
     if (::SetCurrentDirectoryA(folder.c_str())) return;  // refused or cancelled: still there
     if (TabCtrl_GetItemCount(TabControl1) <= 1)
         GoUp();

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstddef>
 #include <utility>
 
 template <typename Traits>
@@ -50,6 +54,11 @@ inline void DeleteGdi(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
 inline void DestroyWindowHandle(HWND h) { ::DestroyWindow(h); }
 inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
+inline void FreeLocal(HLOCAL h) { ::LocalFree(h); }
+inline void DeleteDcHandle(HDC h) { ::DeleteDC(h); }
+inline void DestroyImageList(HIMAGELIST h) { ImageList_Destroy(h); }
+inline void FinishDrop(HDROP h) { ::DragFinish(h); }
+inline void CloseRegKey(HKEY h) { ::RegCloseKey(h); }
 }  // namespace handle_traits
 
 using UniqueFile = UniqueHandle<handle_traits::File>;
@@ -63,3 +72,29 @@ using UniqueMenu =
 using UniqueWindow =
     UniqueHandle<handle_traits::NullIsInvalid<HWND, handle_traits::DestroyWindowHandle>>;
 using UniqueGlobal = UniqueHandle<handle_traits::NullIsInvalid<HGLOBAL, handle_traits::FreeGlobal>>;
+using UniqueLocal = UniqueHandle<handle_traits::NullIsInvalid<HLOCAL, handle_traits::FreeLocal>>;
+// A DC of our own making (CreateCompatibleDC); a window's DC is a WindowDc (dc_win.h).
+using UniqueMemoryDc =
+    UniqueHandle<handle_traits::NullIsInvalid<HDC, handle_traits::DeleteDcHandle>>;
+using UniqueImageList =
+    UniqueHandle<handle_traits::NullIsInvalid<HIMAGELIST, handle_traits::DestroyImageList>>;
+// A drop handed to us by WM_DROPFILES: finished when we are done with its names.
+using UniqueDrop = UniqueHandle<handle_traits::NullIsInvalid<HDROP, handle_traits::FinishDrop>>;
+using UniqueRegKey = UniqueHandle<handle_traits::NullIsInvalid<HKEY, handle_traits::CloseRegKey>>;
+
+// A global memory block locked for as long as this lives; Data() is null when the lock failed.
+class GlobalLockGuard {
+public:
+    explicit GlobalLockGuard(HGLOBAL block) : block_(block), data_(::GlobalLock(block)) {}
+    ~GlobalLockGuard() {
+        if (data_) ::GlobalUnlock(block_);
+    }
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    void* Data() const { return data_; }
+    std::size_t Size() const { return data_ ? ::GlobalSize(block_) : 0; }
+
+private:
+    HGLOBAL block_;
+    void* data_;
+};

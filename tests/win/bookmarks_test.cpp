@@ -384,4 +384,44 @@ TEST_F(Bookmarks, DeletingTheTabsFolder) {
     }
 }
 
+// What the shell is asked, and what the tab does with each answer.
+TEST_F(Bookmarks, DeletingTheTabsFolderByPlan) {
+    const std::string parent = dir.Path().substr(0, dir.Path().size() - 1);
+    const std::string victim = dir.Make("消す表");
+    auto form = Start("", {folders[0], victim});
+    auto& shell = Install<RecordingShellOps>(form->Shell);
+    std::string whereAtCall;
+    shell.OnRun = [&](const ShellPlan&) { whereAtCall = CurrentDirectory(); };
+
+    // Reported done, yet the folder is still there (the user said no): the tab stays.
+    ::SetCurrentDirectoryA(victim.c_str());
+    form->ClickMenu("popDirDelete");
+    ASSERT_EQ(shell.Plans.size(), 1u);
+    EXPECT_EQ(shell.Plans[0].Function, ShellFunction::Delete);
+    EXPECT_EQ(shell.Plans[0].Sources, std::vector<std::string>{victim});
+    EXPECT_TRUE(shell.Plans[0].Destinations.empty());
+    EXPECT_EQ(shell.Plans[0].Flags, kShellAllowUndo | kShellSilent);
+    EXPECT_EQ(whereAtCall, parent);  // the folder was left before the shell came
+    EXPECT_EQ(Tabs(*form), 2);
+
+    // Shift: for good. A failure leaves the tab.
+    shell.Answer = {0x402, false};
+    {
+        HeldKeys shift(true, false);
+        form->ClickMenu("popDirDelete");
+    }
+    ASSERT_EQ(shell.Plans.size(), 2u);
+    EXPECT_EQ(shell.Plans[1].Flags, kShellSilent);
+    EXPECT_EQ(Tabs(*form), 2);
+    EXPECT_EQ(Current(*form).Folder, victim);
+
+    // Done and gone: the tab closes.
+    shell.Answer = {};
+    shell.OnRun = [&](const ShellPlan& plan) { ::RemoveDirectoryA(plan.Sources[0].c_str()); };
+    form->ClickMenu("popDirDelete");
+    EXPECT_FALSE(FolderExists(victim));
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"栞一"});
+    EXPECT_TRUE(ui.Shown.empty());
+}
+
 }  // namespace

@@ -132,7 +132,7 @@ protected:
 TEST_F(ListImages, SixteenOpaqueImagesShowTheirPicturesOnTheListBackground) {
     auto form = Start();
     ASSERT_FALSE(form->Terminated());
-    HIMAGELIST list = form->ImageList1;
+    HIMAGELIST list = form->ImageList1.get();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListView_GetImageList(form->ListView1, LVSIL_SMALL), list);
     ASSERT_EQ(ImageList_GetImageCount(list), 16);
@@ -199,7 +199,7 @@ TEST_F(ListImages, ChosenBackgroundColoursAllFourControlsAndTheImagesAndIsStored
     form->ClickMenu("mnSetBackColor");
     EXPECT_EQ(ui.OfferedColour, kDarkGrey);
     EXPECT_EQ(form->Settings.Value("BGColor"), "4210752");
-    EXPECT_EQ(DrawnImage(form->ImageList1, 3)[0], kDarkGrey);
+    EXPECT_EQ(DrawnImage(form->ImageList1.get(), 3)[0], kDarkGrey);
 
     const COLORREF chosen = RGB(0x20, 0x40, 0x80);
     ui.ColourAnswer = chosen;
@@ -212,9 +212,9 @@ TEST_F(ListImages, ChosenBackgroundColoursAllFourControlsAndTheImagesAndIsStored
         EXPECT_EQ(c.Brush, chosen);
         EXPECT_EQ(c.Background, chosen);
     }
-    ASSERT_EQ(ImageList_GetImageCount(form->ImageList1), 16);
+    ASSERT_EQ(ImageList_GetImageCount(form->ImageList1.get()), 16);
     for (int i = 0; i < 16; ++i) {
-        std::vector<COLORREF> pixels = DrawnImage(form->ImageList1, i);
+        std::vector<COLORREF> pixels = DrawnImage(form->ImageList1.get(), i);
         EXPECT_EQ(pixels[0], chosen) << "image " << i;
         EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kDarkGrey), 0) << "image " << i;
     }

@@ -1,15 +1,18 @@
-// In-process helpers: a scratch folder with a settings file, a recording stand-in for message
-// boxes, and a message pump.
+// In-process helpers: a scratch folder with a settings file, recording stand-ins for message
+// boxes, the shell's file operations and launching, and a message pump.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/launcher_win.h"
 #include "platform/modal_ui_win.h"
+#include "platform/shell_ops_win.h"
 #include "platform/text_win.h"
 
 struct ShownMessage {
@@ -26,6 +29,38 @@ public:
     std::vector<ShownMessage> Shown;
     int Answer = IDOK;  // how every question is answered
 };
+
+class RecordingShellOps final : public ShellOps {
+public:
+    ShellResult Run(const ShellPlan& plan) override {
+        Plans.push_back(plan);
+        if (OnRun) OnRun(plan);
+        return Answer;
+    }
+    std::vector<ShellPlan> Plans;
+    ShellResult Answer;  // how every operation ends
+    // Called at the operation: to look at the state of that moment, or to do the shell's work.
+    std::function<void(const ShellPlan&)> OnRun;
+};
+
+class RecordingLauncher final : public Launcher {
+public:
+    LaunchResult Run(const LaunchPlan& plan) override {
+        Plans.push_back(plan);
+        return Answer;
+    }
+    std::vector<LaunchPlan> Plans;
+    LaunchResult Answer{true, 42, 0};  // how every launch ends
+};
+
+// Puts a fresh double into one of the window's seats (form.Shell, form.Launch) and returns it.
+template <typename Double, typename Seat>
+Double& Install(std::unique_ptr<Seat>& seat) {
+    auto fresh = std::make_unique<Double>();
+    Double& installed = *fresh;
+    seat = std::move(fresh);
+    return installed;
+}
 
 // A fresh folder under the temp folder, removed with everything in it at the end.
 class ScratchFolder {

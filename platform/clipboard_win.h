@@ -1,0 +1,29 @@
+// The clipboard, open for as long as a Clipboard lives; its text is Shift-JIS (CF_TEXT).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class Clipboard {
+public:
+    // owner may be null; IsOpen() tells whether another program held the clipboard.
+    explicit Clipboard(HWND owner);
+    ~Clipboard();
+    Clipboard(const Clipboard&) = delete;
+    Clipboard& operator=(const Clipboard&) = delete;
+
+    bool IsOpen() const { return open_; }
+    // The CF_TEXT text; empty when there is none. Never read past the block, even when its
+    // text is not terminated.
+    std::string Text() const;
+    // Replaces everything on the clipboard with text; false when nothing was put there.
+    bool SetText(const std::string& text);
+
+private:
+    bool open_;
+};
+
+// One opening each: empty / false when the clipboard could not be opened.
+std::string ClipboardText(HWND owner);
+bool SetClipboardText(HWND owner, const std::string& text);

@@ -1,0 +1,33 @@
+#include "platform/shell_ops_win.h"
+
+#include <shellapi.h>
+
+// The plan's values are the shell's own.
+static_assert(static_cast<UINT>(ShellFunction::Move) == FO_MOVE);
+static_assert(static_cast<UINT>(ShellFunction::Copy) == FO_COPY);
+static_assert(static_cast<UINT>(ShellFunction::Delete) == FO_DELETE);
+static_assert(static_cast<UINT>(ShellFunction::Rename) == FO_RENAME);
+static_assert(kShellMultiDestFiles == FOF_MULTIDESTFILES && kShellSilent == FOF_SILENT &&
+              kShellRenameOnCollision == FOF_RENAMEONCOLLISION &&
+              kShellNoConfirmation == FOF_NOCONFIRMATION && kShellAllowUndo == FOF_ALLOWUNDO &&
+              kShellFilesOnly == FOF_FILESONLY && kShellNoConfirmMkdir == FOF_NOCONFIRMMKDIR &&
+              kShellNoErrorUi == FOF_NOERRORUI);
+
+bool RunningUnderWine() {
+    HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+ShellResult SystemShellOps::Run(const ShellPlan& plan) {
+    const ShellPlan& work =
+        oneTargetPerSource_ && IsMultiMoveIntoFolder(plan) ? OneTargetPerSource(plan) : plan;
+    const std::string from = DoubleNulList(work.Sources);
+    const std::string to = DoubleNulList(work.Destinations);
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = static_cast<UINT>(work.Function);
+    op.pFrom = from.c_str();
+    op.pTo = work.Destinations.empty() ? nullptr : to.c_str();
+    op.fFlags = static_cast<FILEOP_FLAGS>(work.Flags);
+    int code = ::SHFileOperationA(&op);
+    return {code, op.fAnyOperationsAborted != FALSE};
+}

@@ -1,0 +1,28 @@
+// The shell's file operation (copy, move, delete, rename) behind an interface, so that
+// in-process tests record the plans instead of answering the shell's own questions.
+#pragma once
+
+#include <windows.h>
+
+#include "fileops/shell_plan.h"
+
+class ShellOps {
+public:
+    virtual ~ShellOps() = default;
+    virtual ShellResult Run(const ShellPlan& plan) = 0;
+};
+
+// True when the program runs under Wine (its ntdll exports wine_get_version).
+bool RunningUnderWine();
+
+class SystemShellOps final : public ShellOps {
+public:
+    // oneTargetPerSource: hand a move of several files into a folder over as one target per
+    // source, which Wine needs (it refuses the single-folder form with 0x4C7, moving nothing).
+    explicit SystemShellOps(bool oneTargetPerSource = RunningUnderWine())
+        : oneTargetPerSource_(oneTargetPerSource) {}
+    ShellResult Run(const ShellPlan& plan) override;
+
+private:
+    bool oneTargetPerSource_;
+};
