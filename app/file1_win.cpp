@@ -135,7 +135,7 @@ TFrmFile::TFrmFile(HINSTANCE instance, std::vector<std::string> args, ModalUi& u
 }
 
 void TFrmFile::Construct() {
-    // 1. The window from its design: controls, menus, tab bar, list view.
+    // The window from its design: controls, menus, tab bar, list view.
     RegisterMainWindowClass(instance_);
     hwnd_ = ::CreateWindowExA(0, kMainWindowClass, kMainWindowCaption,
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kWindowDesign.Left,
@@ -144,39 +144,35 @@ void TFrmFile::Construct() {
     if (!hwnd_) throw std::runtime_error("ﾒｲﾝｳｨﾝﾄﾞｳを作成できません");
     CreateControls();
     CreateMenus();
-    // 2.-3. Slots are free and the shared lists empty from their construction.
+    // Slots are free and the shared lists empty from their construction.
     TabSlots.FreeAll();
     QuickMaskPending = false;
-    // 4. Tab hints come from the tab strip's tooltip (WM_NOTIFY below).
-    // 5.-6. SettingsPath was given; the matcher is a member.
-    // 7.
     ReadDesktopPath();
-    // 8. The edit shortcuts as designed, before any settings change them.
+    // The edit shortcuts as designed, before any settings change them.
     SavedShortCuts = {MenuItem("mnDelete").ShortCut, MenuItem("mnDelete2").ShortCut,
                       MenuItem("mnCopy").ShortCut, MenuItem("mnPaste").ShortCut,
                       MenuItem("mnCut").ShortCut};
     DefaultSortKind = 0;
     DefaultReverse = false;
     DragToNextArmed = RefreshPending = OpenDirPending = false;
-    // 9.
+    // Without valid settings nothing else happens: no tab opens and nothing is saved.
     if (!LoadSettings()) {
         Ui.Message(hwnd_, "tabora.iniがないか不正です", "ｴﾗｰ", MB_OK | MB_ICONERROR);
         terminated_ = true;
         return;
     }
-    // 10.
     ::SetWindowTextA(CmbMask, Settings.Value("Mask").c_str());
-    // 11. The list images, in the background colour of the settings.
+    // The list images, in the background colour of the settings.
     BuildListIcons();
-    // 12. Files dropped from the shell; OLE for this thread.
+    // Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
     oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
-    // 13. The bookmark menu and the mask box's list of saved masks.
+    // The bookmark menu and the mask box's list of saved masks.
     BuildBookmarkMenu();
     FillMaskBox();
-    // 14.-15.
+    // The folders of the command line, or the working folder when none opens.
     OpenStartupFolders();
-    // 16.-17.
+    // The list font and colours from the settings, then the view they ask for.
     ApplyFontAndColours();
     SetDetailView(DetailView);
     SyncMenus();

@@ -6,6 +6,7 @@
 
 #include "app/file1_win.h"
 #include "app/settings_file_win.h"
+#include "platform/dc_win.h"
 #include "platform/text_win.h"
 
 bool TFrmFile::LoadSettings() {
@@ -55,18 +56,11 @@ RECT RestoredBounds(HWND hwnd) {
 // The face GDI chose for a font: one asked for without a face name still gets one, and a save
 // must write it or the next start has none.
 std::string FaceInUse(HWND window, HFONT font) {
-    struct WindowDc {
-        HWND Window;
-        HDC Dc;
-        ~WindowDc() {
-            if (Dc) ::ReleaseDC(Window, Dc);
-        }
-    } dc{window, ::GetDC(window)};
-    if (!dc.Dc || !font) return {};
-    HGDIOBJ old = ::SelectObject(dc.Dc, font);
+    WindowDc dc(window);
+    if (!dc || !font) return {};
+    dc.Select(font);
     char face[LF_FACESIZE] = {};
-    int n = ::GetTextFaceA(dc.Dc, sizeof face, face);
-    ::SelectObject(dc.Dc, old);
+    int n = ::GetTextFaceA(dc.get(), sizeof face, face);
     return n > 0 ? std::string(face) : std::string();
 }
 

@@ -4,23 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/dc_win.h"
+
 namespace {
-
-// Holds a window's screen DC until the end of the scope.
-class WindowDc {
-public:
-    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
-    ~WindowDc() {
-        if (dc_) ::ReleaseDC(hwnd_, dc_);
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
 
 void RegisterFormClass(const char* className, WNDPROC proc) {
     static std::set<std::string> registered;
@@ -76,9 +62,8 @@ TEXTMETRICA TModalForm::Metrics(HFONT font) const {
     if (!font) font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICA tm{};
     WindowDc dc(hwnd_.get());
-    HGDIOBJ old = ::SelectObject(dc.get(), font);
+    dc.Select(font);
     ::GetTextMetricsA(dc.get(), &tm);
-    ::SelectObject(dc.get(), old);
     return tm;
 }
 
