@@ -24,12 +24,7 @@ public:
     HWND ButtonAt(POINT screen) const;
 
 private:
-    struct ImageListTraits {
-        using Type = HIMAGELIST;
-        static HIMAGELIST Invalid() { return nullptr; }
-        static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
-    };
-    UniqueHandle<ImageListTraits> images_;
+    UniqueImageList images_;
     int glyphCount_ = 0;
     std::vector<std::pair<HWND, int>> buttons_;
 };
