@@ -9,18 +9,9 @@
 #include <initializer_list>
 
 #include "platform/com_ptr_win.h"
+#include "platform/text_win.h"
 
 namespace {
-
-// The whole path in UTF-16: link files may live deeper than 260 characters.
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
-    return wide;
-}
 
 bool Exists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -51,7 +42,7 @@ std::string LinkText(Get get) {
 int TSCMake::MakeShortcut() {
     if (SCName.empty() || SCDir.empty() || LinkPath.empty()) return -1;
     hotkey_ = SavedHotkey(hotkey_);
-    const std::wstring file = Wide(ShortcutFilePath(SCDir, SCName));
+    const std::wstring file = WideText(ShortcutFilePath(SCDir, SCName));
     if (Exists(file)) return HRESULT_FROM_WIN32(ERROR_FILE_EXISTS);
 
     ComPtr<IShellLinkA> link;
@@ -73,7 +64,7 @@ int TSCMake::ReadShortcut(const std::string& path) {
     ComPtr<IShellLinkA> link;
     ComPtr<IPersistFile> persist;
     if (FAILED(CreateLink(link)) || FAILED(link.As(persist, IID_IPersistFile)) ||
-        FAILED(persist->Load(Wide(path).c_str(), STGM_READ)))
+        FAILED(persist->Load(WideText(path).c_str(), STGM_READ)))
         return -1;
 
     LinkPath = LinkText(
@@ -97,6 +88,6 @@ int TSCMake::ReadShortcut(const std::string& path) {
 
 std::string FreeShortcutName(const std::string& folder, const std::string& base) {
     return UnusedShortcutName(base, [&](const std::string& name) {
-        return Exists(Wide(ShortcutFilePath(folder, name)));
+        return Exists(WideText(ShortcutFilePath(folder, name)));
     });
 }
