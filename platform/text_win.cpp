@@ -14,3 +14,12 @@ std::string CurrentDirectory() {
     dir.resize(::GetCurrentDirectoryA(n, dir.data()));
     return dir;
 }
+
+std::wstring WideText(const std::string& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
+    return wide;
+}
