@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/sjis.h"
+#include "commands/shortcut_text.h"
 
 namespace {
 
@@ -93,4 +94,31 @@ CompletionPick PickCompletion(CompletionKey key, std::string_view typedFolder,
         pick.Action = CompletionAction::OpenFile;
     }
     return pick;
+}
+
+FolderBoxKeyResult FolderBoxKeyDown(int key, bool ctrl, bool alt, std::string_view boxText,
+                                    int width) {
+    constexpr int kWidthStep = 8;
+    constexpr int kNarrowest = 16;
+    FolderBoxKeyResult result;
+    result.Width = width;
+    switch (key) {
+        case vk::Return:
+            result.Open = true;
+            result.OpenText = boxText.empty() ? std::string(kDrivesFolder) : std::string(boxText);
+            break;
+        case vk::Down:
+        case vk::Insert: result.Complete = true; break;
+        case vk::Left:
+            result.Back = alt;
+            if (ctrl && width > kNarrowest) result.Width = width - kWidthStep;
+            break;
+        case vk::Right:
+            result.Forward = alt;
+            if (ctrl) result.Width = width + kWidthStep;
+            break;
+        case vk::F(3): result.Desktop = ctrl; break;
+        default: break;
+    }
+    return result;
 }

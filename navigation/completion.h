@@ -1,6 +1,7 @@
-// Name completion in the folder box: which names a typed path offers, in what order, and what
-// picking one of them leads to. The box text is split at its last backslash or colon into the
-// typed folder and the beginning of a name; a 0x5C trail byte (表, ソ) never splits it.
+// The folder box: what its own keys do, and name completion: which names a typed path offers, in
+// what order, and what picking one of them leads to. The box text is split at its last backslash or
+// colon into the typed folder and the beginning of a name; a 0x5C trail byte (表, ソ) never splits
+// it.
 #pragma once
 
 #include <optional>
@@ -61,3 +62,20 @@ struct CompletionPick {
 // selected. The tab's folder is never changed here: only a folder that opens replaces it.
 CompletionPick PickCompletion(CompletionKey key, std::string_view typedFolder,
                               const std::optional<std::string>& selected);
+
+// What a key does in the folder box (the key keeps its usual effect in the edit as well).
+struct FolderBoxKeyResult {
+    bool Open = false;     // OpenText is opened in the tab and recorded in its history
+    std::string OpenText;  // the box text; the drive list for an empty box
+    bool Complete = false;
+    bool Back = false;
+    bool Forward = false;
+    bool Desktop = false;
+    int Width = 0;  // the box's width afterwards; the tool row is laid out again on a change
+};
+
+// Enter opens with any modifiers; Down and Ins complete; Alt+Left/Right move in the history
+// and Ctrl+Left/Right narrow (never to 16 pixels or less) or widen the box by 8 pixels, both
+// together doing both; Ctrl+F3 opens the desktop.
+FolderBoxKeyResult FolderBoxKeyDown(int key, bool ctrl, bool alt, std::string_view boxText,
+                                    int width);

@@ -3,46 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "commands/shortcut_text.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(CompletionTest, QuerySplitsAtTheLastRealSeparatorAndPicksItsSource) {
-    // The box still shows the tab's folder: nothing to complete.
-    EXPECT_FALSE(CompletionFor("C:\\Work", "C:\\Work", "C:\\Work\\"));
-    EXPECT_FALSE(CompletionFor("ﾄﾞﾗｲﾌﾞ", "ﾄﾞﾗｲﾌﾞ", ""));
+// "folder|prefix|source" for a box text typed while the tab shows C:\Work.
+std::string Query(const char* box, const char* currentFolder) {
+    std::optional<CompletionQuery> q = CompletionFor(box, "C:\\Work", currentFolder);
+    if (!q) return "none";
+    return q->Folder + "|" + q->Prefix + "|" + (q->FromTab ? "tab" : q->Pattern);
+}
 
-    struct Case {
-        const char *box, *current, *folder, *prefix;
-        bool fromTab;
-        const char* pattern;
-    };
-    for (const Case& c : std::initializer_list<Case>{
-             {"C:\\Work\\re", "C:\\Work\\", "C:\\Work\\", "re", true, ""},
-             {"C:\\Work\\", "C:\\Work\\", "C:\\Work\\", "", true, ""},
-             {"D:\\Da", "C:\\Work\\", "D:\\", "Da", false, "D:\\Da*"},
-             {"D:\\none\\x", "C:\\", "D:\\none\\", "x", false, "D:\\none\\x*"},
-             // 表 and ソ end in the byte of a backslash.
-             {"C:\\表", "C:\\Work\\", "C:\\", "表", false, "C:\\表*"},
-             {"C:\\表\\ソ", "C:\\表\\", "C:\\表\\", "ソ", true, ""},
-             {"\\\\srv\\share\\do", "\\\\srv\\share\\", "\\\\srv\\share\\", "do", true, ""},
-             {"\\\\srv\\share\\do", "C:\\", "\\\\srv\\share\\", "do", false, "\\\\srv\\share\\do*"},
-             // A bare name belongs to the folder shown, the drive list included.
-             {"C", "", "", "C", true, ""},
-             {"re", "C:\\Work\\", "C:\\Work\\", "re", true, ""},
-             // A drive without backslash searches the root a pick would open.
-             {"C:x", "D:\\", "C:", "x", false, "C:\\x*"},
-         }) {
-        std::optional<CompletionQuery> q = CompletionFor(c.box, "C:\\Work", c.current);
-        ASSERT_TRUE(q) << c.box;
-        EXPECT_EQ(q->Folder, c.folder) << c.box;
-        EXPECT_EQ(q->Prefix, c.prefix) << c.box;
-        EXPECT_EQ(q->FromTab, c.fromTab) << c.box;
-        EXPECT_EQ(q->Pattern, c.pattern) << c.box;
-    }
+TEST(CompletionTest, QuerySplitsAtTheLastRealSeparatorAndPicksItsSource) {
+    EXPECT_EQ(Query("C:\\Work", "C:\\Work\\"), "none");  // the box still shows the folder
+    EXPECT_EQ(Query("C:\\Work\\re", "C:\\Work\\"), "C:\\Work\\|re|tab");
+    EXPECT_EQ(Query("C:\\Work\\", "C:\\Work\\"), "C:\\Work\\||tab");
+    EXPECT_EQ(Query("D:\\none\\Da", "C:\\Work\\"), "D:\\none\\|Da|D:\\none\\Da*");
+    // 表 and ソ end in the byte of a backslash.
+    EXPECT_EQ(Query("C:\\表", "C:\\Work\\"), "C:\\|表|C:\\表*");
+    EXPECT_EQ(Query("C:\\表\\ソ", "C:\\表\\"), "C:\\表\\|ソ|tab");
+    EXPECT_EQ(Query("\\\\srv\\share\\do", "\\\\srv\\share\\"), "\\\\srv\\share\\|do|tab");
+    EXPECT_EQ(Query("\\\\srv\\share\\do", "C:\\"), "\\\\srv\\share\\|do|\\\\srv\\share\\do*");
+    // A bare name belongs to the folder shown, the drive list included.
+    EXPECT_EQ(Query("C", ""), "|C|tab");
+    EXPECT_EQ(Query("re", "C:\\Work\\"), "C:\\Work\\|re|tab");
+    // A drive without backslash searches the root that a pick opens.
+    EXPECT_EQ(Query("C:x", "D:\\"), "C:|x|C:\\x*");
 }
 
 TEST(CompletionTest, CandidatesListFoldersFirstThenFilesEachInOrder) {
@@ -57,51 +47,51 @@ TEST(CompletionTest, CandidatesListFoldersFirstThenFilesEachInOrder) {
     EXPECT_EQ(TabCandidates(slot, "x", collator), Names{});
 
     // The disk's: the search matched already; dot entries go, hidden ones stay.
-    std::vector<DirEntry> found;
-    for (auto [name, attributes] : {std::pair<const char*, std::uint32_t>{".", kAttrDirectory},
-                                    {"..", kAttrDirectory},
-                                    {"dat.txt", kAttrHidden},
-                                    {"Data2", kAttrDirectory | kAttrHidden},
-                                    {"data", kAttrDirectory}}) {
-        found.emplace_back();
-        found.back().Name = name;
-        found.back().Attributes = attributes;
-    }
+    std::vector<DirEntry> found(5);
+    const char* names[] = {".", "..", "dat.txt", "Data2", "data"};
+    const std::uint32_t attributes[] = {kAttrDirectory, kAttrDirectory, kAttrHidden,
+                                        kAttrDirectory | kAttrHidden, kAttrDirectory};
+    for (std::size_t i = 0; i < found.size(); ++i) found[i] = {names[i], attributes[i], 0, {}};
     EXPECT_EQ(DiskCandidates(found, collator), (Names{"data ", "Data2 ", "dat.txt"}));
-    EXPECT_EQ(DiskCandidates({}, collator), Names{});
+}
+
+// "action|box text|path|folder/name|focus" after a key in the list.
+std::string Pick(CompletionKey key, const char* typedFolder, std::optional<std::string> line) {
+    CompletionPick p = PickCompletion(key, typedFolder, line);
+    const char* actions[] = {"none", "complete", "folder", "file"};
+    return std::string(actions[int(p.Action)]) + "|" + p.BoxText + "|" + p.Path + "|" +
+           (p.Action == CompletionAction::OpenFile ? p.Folder + "/" + p.Name : "") + "|" +
+           (p.FocusBox ? "box" : "list");
 }
 
 TEST(CompletionTest, PickedLineCompletesOrOpensWithoutTheFolderMark) {
     using K = CompletionKey;
-    using A = CompletionAction;
-    CompletionPick pick = PickCompletion(K::Backslash, "D:\\", std::string("Data "));
-    EXPECT_EQ(pick.Action, A::CompleteFolder);
-    EXPECT_EQ(pick.BoxText, "D:\\Data\\");
-    EXPECT_TRUE(pick.FocusBox);
-    // A drive of the drive list keeps its one backslash.
-    EXPECT_EQ(PickCompletion(K::Backslash, "", std::string("C:\\ ")).BoxText, "C:\\");
-    pick = PickCompletion(K::Backslash, "D:\\", std::string("a.txt"));
-    EXPECT_EQ(pick.Action, A::None);
-    EXPECT_TRUE(pick.FocusBox);
+    EXPECT_EQ(Pick(K::Backslash, "D:\\", "Data "), "complete|D:\\Data\\|||box");
+    EXPECT_EQ(Pick(K::Backslash, "", "C:\\ "), "complete|C:\\|||box");  // one backslash
+    EXPECT_EQ(Pick(K::Backslash, "D:\\", "a.txt"), "none||||box");
+    EXPECT_EQ(Pick(K::Enter, "D:\\", "Data "), "folder||D:\\Data||list");
+    EXPECT_EQ(Pick(K::Enter, "", "C:\\ "), "folder||C:\\||list");
+    EXPECT_EQ(Pick(K::Enter, "D:\\x\\", "a b.txt"), "file|||D:\\x\\/a b.txt|list");
+    EXPECT_EQ(Pick(K::Enter, "D:\\", std::nullopt), "none||||list");
+    EXPECT_EQ(Pick(K::Backslash, "D:\\", std::nullopt), "none||||list");
+    EXPECT_EQ(Pick(K::Escape, "D:\\", "Data "), "none||||box");
+}
 
-    pick = PickCompletion(K::Enter, "D:\\", std::string("Data "));
-    EXPECT_EQ(pick.Action, A::OpenFolder);
-    EXPECT_EQ(pick.Path, "D:\\Data");
-    EXPECT_FALSE(pick.FocusBox);
-    EXPECT_EQ(PickCompletion(K::Enter, "", std::string("C:\\ ")).Path, "C:\\");
-    pick = PickCompletion(K::Enter, "D:\\x\\", std::string("a b.txt"));
-    EXPECT_EQ(pick.Action, A::OpenFile);
-    EXPECT_EQ(pick.Folder, "D:\\x\\");
-    EXPECT_EQ(pick.Name, "a b.txt");
-
-    // Nothing selected: the list closes towards the file list; Esc back to the box.
-    pick = PickCompletion(K::Enter, "D:\\", std::nullopt);
-    EXPECT_EQ(pick.Action, A::None);
-    EXPECT_FALSE(pick.FocusBox);
-    EXPECT_FALSE(PickCompletion(K::Backslash, "D:\\", std::nullopt).FocusBox);
-    pick = PickCompletion(K::Escape, "D:\\", std::string("Data "));
-    EXPECT_EQ(pick.Action, A::None);
-    EXPECT_TRUE(pick.FocusBox);
+TEST(CompletionTest, FolderBoxKeysOpenCompleteMoveAndResize) {
+    FolderBoxKeyResult r = FolderBoxKeyDown(vk::Return, true, true, "", 100);
+    EXPECT_TRUE(r.Open);  // Ctrl and Alt change nothing, and an empty box is the drive list
+    EXPECT_EQ(r.OpenText, kDrivesFolder);
+    EXPECT_EQ(r.Width, 100);
+    EXPECT_TRUE(FolderBoxKeyDown(vk::Insert, false, false, "C:\\", 100).Complete);
+    r = FolderBoxKeyDown(vk::Left, true, true, "C:\\", 100);
+    EXPECT_TRUE(r.Back && !r.Forward && r.Width == 92);
+    EXPECT_EQ(FolderBoxKeyDown(vk::Left, true, false, "", 16).Width, 16);
+    EXPECT_EQ(FolderBoxKeyDown(vk::Left, true, false, "", 17).Width, 9);
+    r = FolderBoxKeyDown(vk::Right, false, true, "", 16);
+    EXPECT_TRUE(r.Forward && r.Width == 16);
+    EXPECT_EQ(FolderBoxKeyDown(vk::Right, true, false, "", 16).Width, 24);
+    EXPECT_TRUE(FolderBoxKeyDown(vk::F(3), true, false, "", 16).Desktop);
+    EXPECT_FALSE(FolderBoxKeyDown(vk::F(3), false, false, "", 16).Desktop);
 }
 
 }  // namespace
