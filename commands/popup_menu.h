@@ -13,7 +13,7 @@
 #include "commands/shortcut_text.h"
 
 // Item names: the dispatcher sends every popup command to one handler; a group is a submenu
-// only; the properties item closes the menu.
+// only; the properties item comes last.
 inline constexpr const char* kPopupCommandName = "popCommand";
 inline constexpr const char* kPopupGroupName = "popGroup";
 inline constexpr const char* kPropertyItemName = "mnProperty";

@@ -1,7 +1,7 @@
-// The folder box: what its own keys do, and name completion: which names a typed path offers, in
-// what order, and what picking one of them leads to. The box text is split at its last backslash or
-// colon into the typed folder and the beginning of a name; a 0x5C trail byte (表, ソ) never splits
-// it.
+// The folder box: what its own keys do, and name completion: which names a typed path
+// offers, in what order, and what picking one leads to. The box text is split at its last
+// backslash or colon into the typed folder and the beginning of a name; a 0x5C trail byte
+// (表, ソ) never splits it.
 #pragma once
 
 #include <optional>
@@ -59,7 +59,9 @@ struct CompletionPick {
 };
 
 // A key in the list. selected is the picked line as listed, nothing when no line is
-// selected. The tab's folder is never changed here: only a folder that opens replaces it.
+// selected. Only a folder that opens changes the tab's folder: a file is opened with Folder
+// lent to the tab for the launch and given back afterwards, since the list still shows the
+// tab's old entries and later commands act on them.
 CompletionPick PickCompletion(CompletionKey key, std::string_view typedFolder,
                               const std::optional<std::string>& selected);
 
@@ -75,7 +77,7 @@ struct FolderBoxKeyResult {
 };
 
 // Enter opens with any modifiers; Down and Ins complete; Alt+Left/Right move in the history
-// and Ctrl+Left/Right narrow (never to 16 pixels or less) or widen the box by 8 pixels, both
-// together doing both; Ctrl+F3 opens the desktop.
+// and Ctrl+Left/Right make the box 8 pixels narrower (only while it is wider than 16) or
+// wider, both together doing both; Ctrl+F3 opens the desktop.
 FolderBoxKeyResult FolderBoxKeyDown(int key, bool ctrl, bool alt, std::string_view boxText,
                                     int width);
