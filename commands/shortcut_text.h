@@ -2,7 +2,9 @@
 // Shift, 0x4000 for Ctrl and 0x8000 for Alt.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 inline constexpr int kShiftFlag = 0x2000;
 inline constexpr int kCtrlFlag = 0x4000;
@@ -25,3 +27,11 @@ constexpr int ShortCut(int key, bool shift = false, bool ctrl = false, bool alt 
 std::string KeyName(int key);
 // 'Shift+Ctrl+N', 'Alt+F3', 'Del'; empty for 0 or a key without a name.
 std::string ShortCutToText(int code);
+
+// The system's name of a key that has none of our own ("" when it has none either).
+using SystemKeyName = std::function<std::string(int key)>;
+
+// A shortcut text as the settings file writes it: any number of "Shift+", "Ctrl+" (or "^") and
+// "Alt+" in any order and case, then a key name in any case: our own names first, then the
+// system's. 0 for the empty text, "(なし)" and any text that names no key.
+int TextToShortCut(std::string_view text, const SystemKeyName& systemName = {});

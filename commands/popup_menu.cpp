@@ -1,0 +1,134 @@
+#include "commands/popup_menu.h"
+
+#include "app/sjis.h"
+#include "app/split_fields.h"
+#include "commands/command_template.h"
+
+namespace {
+
+constexpr std::string_view kPopPrefix = "Pop";
+
+struct GroupedCaption {
+    bool HasGroup = false;
+    std::string Group;
+    std::string Item;
+};
+
+// Split at the first "|" that is a character of its own (ポ ends in the byte of "|").
+GroupedCaption SplitCaption(std::string_view caption) {
+    std::size_t bar = sjis::Find(caption, '|');
+    if (bar == sjis::npos) return {false, {}, std::string(caption)};
+    return {true, std::string(caption.substr(0, bar)), std::string(caption.substr(bar + 1))};
+}
+
+TMenuItem& GroupFor(TMenuItem& popup, const std::string& caption) {
+    // Only groups count: a command captioned like a group stays a command.
+    for (std::size_t i = kFirstPopupCommand; i < popup.Items.size(); ++i) {
+        TMenuItem& item = popup.Items[i];
+        if (item.Name == kPopupGroupName && item.Caption == caption) return item;
+    }
+    TMenuItem group;
+    group.Name = kPopupGroupName;
+    group.Caption = caption;
+    popup.Items.push_back(std::move(group));
+    return popup.Items.back();
+}
+
+}  // namespace
+
+std::optional<PopLine> ParsePopLine(std::string_view line) {
+    if (!TSettings::InFamily(line, kPopPrefix) || !TSettings::HasName(line)) return std::nullopt;
+    std::string_view value = TSettings::ValueOf(line);
+    std::vector<std::string> fields;
+    SplitFields(value, ',', fields);
+    if (fields.size() < 3) return std::nullopt;
+    PopLine pop;
+    pop.Caption = std::string(TSettings::NameOf(line).substr(kPopPrefix.size()));
+    GroupedCaption grouped = SplitCaption(pop.Caption);
+    if (grouped.Item.empty() || (grouped.HasGroup && grouped.Group.empty())) return std::nullopt;
+    // The shortcut is read from the value only as far as a second "=".
+    std::string_view shortCutPart = value.substr(0, value.find('='));
+    std::size_t comma = shortCutPart.find(',');
+    if (comma != std::string_view::npos) pop.ShortCutText = shortCutPart.substr(0, comma);
+    return pop;
+}
+
+void AddPopupItem(TMenuItem& popup, std::string_view caption, std::string_view shortCutText,
+                  const SystemKeyName& systemName) {
+    GroupedCaption grouped = SplitCaption(caption);
+    TMenuItem item;
+    item.Name = kPopupCommandName;
+    item.Caption = grouped.Item;
+    if (!shortCutText.empty()) item.ShortCut = TextToShortCut(shortCutText, systemName);
+    item.Tag = grouped.HasGroup ? 1 : 0;
+    TMenuItem& parent = grouped.HasGroup ? GroupFor(popup, grouped.Group) : popup;
+    parent.Items.push_back(std::move(item));
+}
+
+void BuildPopupMenu(TMenuItem& popup, const TSettings& settings, const SystemKeyName& systemName) {
+    if (popup.Items.size() > kFirstPopupCommand) popup.Items.resize(kFirstPopupCommand);
+    for (const std::string& line : settings.Lines()) {
+        if (std::optional<PopLine> pop = ParsePopLine(line))
+            AddPopupItem(popup, pop->Caption, pop->ShortCutText, systemName);
+    }
+    TMenuItem separator;
+    separator.Caption = "-";
+    popup.Items.push_back(std::move(separator));
+    TMenuItem property;
+    property.Name = kPropertyItemName;
+    property.Caption = kPropertyCaption;
+    popup.Items.push_back(std::move(property));
+}
+
+std::string PopupEntryName(const TMenuItem& item, const TMenuItem* group) {
+    if (item.Tag == 1 && group) return group->Caption + "|" + item.Caption;
+    return item.Caption;
+}
+
+std::optional<PopValue> ParsePopValue(std::string_view value) {
+    std::vector<std::string> fields;
+    SplitFields(value, ',', fields);
+    if (fields.size() < 3) return std::nullopt;
+    PopValue pop;
+    pop.Command = fields[1];
+    switch (fields[2].empty() ? '\0' : fields[2][0]) {
+        case '1': pop.Mode = PopupMode::OpenEach; break;
+        case '2': pop.Mode = PopupMode::OneCommandLine; break;
+        case '3': pop.Mode = PopupMode::DragToNext; break;
+        default: pop.Mode = PopupMode::Unknown; break;
+    }
+    return pop;
+}
+
+PopupRun PlanPopupRun(const PopValue& value, std::string_view currentFolder,
+                      const std::vector<std::string>& selected) {
+    PopupRun run;
+    if (value.Command.empty()) return run;
+    run.Command = value.Command;
+    switch (value.Mode) {
+        case PopupMode::OpenEach:
+            if (!selected.empty())
+                run.Action = PopupAction::OpenSelection;
+            else if (IsProgramFile(value.Command))
+                run.Action = PopupAction::Run;
+            break;
+        case PopupMode::OneCommandLine:
+            for (const std::string& caption : selected) {
+                if (!run.Arguments.empty()) run.Arguments += ' ';
+                run.Arguments += '"';
+                run.Arguments += currentFolder;
+                run.Arguments += caption;
+                run.Arguments += '"';
+            }
+            if (run.Arguments.size() > kMaxPopupArguments) {
+                run.Action = PopupAction::TooManyFiles;
+                run.Arguments.clear();
+            } else {
+                run.Action = PopupAction::Run;
+            }
+            break;
+        case PopupMode::DragToNext: run.Action = PopupAction::DragThenRun; break;
+        case PopupMode::Unknown: break;
+    }
+    return run;
+}
