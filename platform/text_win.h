@@ -7,3 +7,5 @@
 
 std::string WindowText(HWND hwnd);
 std::string CurrentDirectory();
+// A UTF-16 text in the ANSI code page.
+std::string NarrowText(const wchar_t* text);
