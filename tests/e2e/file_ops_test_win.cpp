@@ -103,7 +103,18 @@ TEST_F(FileCommands, F2RenamesAndDelAsksTheShellFirst) {
     TypeKey(VK_F2);
     HWND edit = CaptionEdit(window);
     ASSERT_NE(edit, nullptr);
-    TypeText("新しい名前.txt");
+    // Backspace, Del and Ctrl+C belong to the edit's text while it is open, not to the
+    // folder or the files.
+    TypeText("新しい名前.txtXY");
+    TypeKey(VK_BACK);
+    TypeKey(VK_LEFT);
+    TypeKey(VK_DELETE);
+    TypeKey('C', {VK_CONTROL});
+    EXPECT_EQ(Settle([&] { return TextOf(edit); }, std::string("新しい名前.txt")),
+              "新しい名前.txt");
+    EXPECT_EQ(window.FolderText(), A);
+    EXPECT_TRUE(app->MessageBoxes().empty());
+    EXPECT_EQ(window.Status().find("ｺﾋﾟｰ"), std::string::npos);
     ::Sleep(300);
     EXPECT_TRUE(SaveScreenshot(ScreenshotPath("rename_in_place")));
     TypeKey(VK_RETURN);
