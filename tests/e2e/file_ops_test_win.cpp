@@ -77,6 +77,7 @@ TEST_F(FileCommands, CopyPasteBetweenTabsAndACutThatATabOfTheSourceFollows) {
     TypeKey(VK_DOWN, {VK_SHIFT});
     TypeKey('X', {VK_CONTROL});
     EXPECT_EQ(Settle([&] { return window.Status(); }, std::string("切り取り 2個")), "切り取り 2個");
+    EXPECT_EQ(ListView_GetItemState(window.List, RowOf(window, "b.txt"), LVIS_CUT), LVIS_CUT);
     ::Sleep(300);
     EXPECT_TRUE(SaveScreenshot(ScreenshotPath("cut_selection")));
 
