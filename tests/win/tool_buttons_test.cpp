@@ -15,12 +15,6 @@ namespace {
 
 constexpr int kButton = 20;
 
-struct MemoryDcTraits {
-    using Type = HDC;
-    static HDC Invalid() { return nullptr; }
-    static void Close(HDC dc) { ::DeleteDC(dc); }
-};
-
 // The inside of the button (without its 2-pixel frame) as it paints itself.
 std::vector<COLORREF> Painted(HWND button) {
     BITMAPINFO info{};
@@ -31,7 +25,7 @@ std::vector<COLORREF> Painted(HWND button) {
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueHandle<MemoryDcTraits> dc(::CreateCompatibleDC(nullptr));
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     HGDIOBJ old = ::SelectObject(dc.get(), bitmap.get());
     ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
     std::vector<COLORREF> inside;
