@@ -122,6 +122,12 @@ TEST_F(FileCommands, F2RenamesAndDelAsksTheShellFirst) {
     EXPECT_TRUE(WaitUntil([&] { return FileExists(A + "\\新しい名前.txt"); }));
     EXPECT_FALSE(FileExists(A + "\\a.txt"));
     EXPECT_EQ(Settle([&] { return RowOf(window, "新しい名前.txt"); }, 0), 0);
+    // The list's own gesture: a click on the caption of the focused row starts the edit too.
+    ::Sleep(600);
+    ClickAt(CenterOf(ListItemScreenRect(window.List, 0, LVIR_LABEL)));
+    EXPECT_NE(CaptionEdit(window), nullptr) << "no edit after a slow second click";
+    TypeKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return FindControl(window.List, "Edit") == nullptr; }, 3000));
 
     // Del: the shell asks; "no" keeps the file and its row, "yes" removes both.
     SelectListItem(window.List, RowOf(window, "b.txt"));
