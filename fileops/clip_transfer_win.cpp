@@ -4,46 +4,13 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "app/file1_win.h"
-#include "app/sjis.h"
 #include "fileops/file_ops.h"
 #include "fileops/slot_patch.h"
+#include "navigation/find_entry_win.h"
 #include "navigation/path_text.h"
 #include "platform/clipboard_win.h"
 #include "platform/text_win.h"
-
-namespace {
-
-struct FindCloser {
-    using Type = HANDLE;
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { ::FindClose(h); }
-};
-
-// What a search of the disk finds at path, as a folder read reports it.
-std::optional<DirEntry> FindOnDisk(const std::string& path) {
-    WIN32_FIND_DATAA data{};
-    UniqueHandle<FindCloser> find(::FindFirstFileA(path.c_str(), &data));
-    if (!find) return std::nullopt;
-    DirEntry entry;
-    entry.Name = data.cFileName;
-    entry.Attributes = data.dwFileAttributes;
-    entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-    FILETIME local{};
-    SYSTEMTIME st{};
-    if (::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) &&
-        ::FileTimeToSystemTime(&local, &st))
-        entry.Time = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
-    return entry;
-}
-
-bool ExistsOnDisk(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-}  // namespace
 
 bool TFrmFile::FileCommandsAllowed(const std::string& folder) const {
     return !folder.empty() && !IsServerPath(folder);

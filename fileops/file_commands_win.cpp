@@ -7,16 +7,13 @@
 #include "app/file1_win.h"
 #include "fileops/file_ops.h"
 #include "fileops/slot_patch.h"
+#include "navigation/find_entry_win.h"
 #include "platform/unique_handle_win.h"
 
 namespace {
 
 constexpr const char* kNewFolderName = "新しいフォルダ";
 constexpr const char* kNewFileName = "新規ファイル";
-
-bool ExistsOnDisk(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 }  // namespace
 
