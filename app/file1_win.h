@@ -18,6 +18,7 @@
 #include "app/settings_store.h"
 #include "app/tab_slots.h"
 #include "commands/menu_model.h"
+#include "fileops/scmake_win.h"
 #include "listing/listing_keys.h"
 #include "listing/wild_match.h"
 #include "platform/collator_win.h"
@@ -249,6 +250,8 @@ public:
     bool ClipCut = false;
     // Names the list draws ghosted after a cut, until the folder is listed again.
     std::vector<std::string> CutNames;
+    // Shortcut files: made from the selection, read for dropped and opened links.
+    TSCMake SCMake1;
 
     TMenuItem MainMenu1;
     TMenuItem PopupMenu1;

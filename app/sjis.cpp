@@ -22,6 +22,14 @@ std::size_t FindLast(std::string_view text, char c) {
     return found;
 }
 
+std::size_t Find(std::string_view text, std::string_view needle, std::size_t from) {
+    if (needle.empty()) return npos;
+    for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+        if (i >= from && text.compare(i, needle.size(), needle) == 0) return i;
+    }
+    return npos;
+}
+
 std::size_t LastSeparator(std::string_view text) {
     std::size_t found = npos;
     for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {

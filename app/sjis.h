@@ -24,6 +24,9 @@ std::size_t CharLength(std::string_view text, std::size_t pos);
 // character; npos when absent.
 std::size_t Find(std::string_view text, char c, std::size_t from = 0);
 std::size_t FindLast(std::string_view text, char c);
+// First position, at or after from, where needle starts on a character boundary; npos when
+// absent. An empty needle is never found.
+std::size_t Find(std::string_view text, std::string_view needle, std::size_t from = 0);
 
 // Position of the last single-byte backslash or colon; npos when there is none.
 std::size_t LastSeparator(std::string_view text);

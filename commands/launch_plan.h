@@ -35,8 +35,10 @@ struct LaunchResult {
     unsigned long LastError = 0;  // the system's error code right after the call
 };
 
-// The system error the shell reports for a document without an associated program.
+// The system error the shell reports for a document without an associated program, and the
+// hInstApp it gives then (Wine reports only the latter).
 inline constexpr unsigned long kErrorNoAssociation = 1155;
+inline constexpr std::intptr_t kShellNoAssociation = 31;
 
 // Exec of program in folder, shown normally. A program text with a blank is quoted, or
 // "C:\Program Files\x.exe" would start C:\Program.exe.

@@ -23,3 +23,12 @@ std::string NarrowText(const wchar_t* text) {
     out.resize(static_cast<std::size_t>(n) - 1);
     return out;
 }
+
+std::wstring WideText(const std::string& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
+    return wide;
+}

@@ -62,6 +62,15 @@ TEST(SjisTest, SearchesNeverMatchTheSecondByteOfADoubleByteCharacter) {
     EXPECT_EQ(sjis::Find("ab\x81", 'x'), sjis::npos);
 }
 
+TEST(SjisTest, TextSearchStartsOnlyAtCharacterBoundaries) {
+    // 表, a backslash, x, two backslashes: the first pair of 5C bytes straddles 表.
+    const std::string title = S({kHyo, "\\", "x\\\\"});
+    EXPECT_EQ(sjis::Find(title, "\\\\"), 4u);
+    EXPECT_EQ(sjis::Find(title, "\\\\", 5), sjis::npos);
+    EXPECT_EQ(sjis::Find("a%b%b", "%b", 2), 3u);
+    EXPECT_EQ(sjis::Find("ab", ""), sjis::npos);
+}
+
 TEST(SjisTest, SeparatorsAndTrailingBackslash) {
     EXPECT_EQ(sjis::LastSeparator(S({"C:\\Work\\", kHyo})), 7u);
     EXPECT_EQ(sjis::LastSeparator(S({"C:", kHyo})), 1u);
