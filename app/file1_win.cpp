@@ -70,6 +70,7 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnInsDir", &TFrmFile::mnInsDirClick},
         {"mnNewFile", &TFrmFile::mnNewFileClick},
         {"mnReplication", &TFrmFile::mnReplicationClick},
+        {"mnMakeShortcut", &TFrmFile::mnMakeShortcutClick},
     };
     return handlers;
 }
@@ -92,7 +93,7 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
 // on purpose. Any other name without a handler is a mistake and is reported loudly.
 const std::set<std::string>& MenuItemsToCome() {
     static const std::set<std::string> names = {// files
-                                                "mnMakeShortcut", "mnDragStart",
+                                                "mnDragStart",
                                                 // launching and the user's popup menu
                                                 "mnPopup",
                                                 // settings editors and update

@@ -109,6 +109,8 @@ public:
     void ListView1Change();
     // The selected rows with their slot entries, in list order; at most `most` of them.
     std::vector<RowEntry> SelectedEntries(std::size_t most = SIZE_MAX) const;
+    // The names of the selected rows, in list order.
+    std::vector<std::string> SelectedNames() const;
     // The slot entry behind a row of the list, or nothing.
     std::optional<RowEntry> ListedEntry(std::int32_t row) const;
     void SetStatus(const std::string& text);
@@ -205,6 +207,8 @@ public:
     void mnInsDirClick();
     void mnNewFileClick();
     void mnReplicationClick();
+    // Shortcut files to the selected rows, beside them.
+    void mnMakeShortcutClick();
     // An in-place edit of a caption begins (false lets it begin) or ends with a text.
     bool ListView1Editing(int row);
     void ListView1Edited(int row, const char* text);

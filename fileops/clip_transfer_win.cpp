@@ -92,17 +92,13 @@ void TFrmFile::mnCopyDirnClick() {
 }
 
 void TFrmFile::mnCopyFilenClick() {
-    std::vector<std::string> names;
-    for (const RowEntry& row : SelectedEntries())
-        names.push_back(TabSlots[ListedSlot].Names[static_cast<std::size_t>(row.Entry)]);
+    const std::vector<std::string> names = SelectedNames();
     SetClipboardText(hwnd_, ClipboardLines(names));
     if (!names.empty()) SetStatus(names.front());
 }
 
 void TFrmFile::mnCopyFullpathClick() {
-    std::vector<std::string> names;
-    for (const RowEntry& row : SelectedEntries())
-        names.push_back(TabSlots[ListedSlot].Names[static_cast<std::size_t>(row.Entry)]);
+    const std::vector<std::string> names = SelectedNames();
     SetClipboardText(hwnd_, ClipboardLines(names, WindowText(CmbDir)));
     if (!names.empty()) SetStatus(names.front());
 }

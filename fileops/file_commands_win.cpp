@@ -69,12 +69,10 @@ void TFrmFile::ListView1Edited(int row, const char* text) {
 void TFrmFile::mnDeleteClick(int tag) {
     const std::string folder = CurrentFolder();
     if (!FileCommandsAllowed(folder)) return;
-    std::vector<std::string> names, paths;
-    for (const RowEntry& row : SelectedEntries()) {
-        names.push_back(TabSlots[ListedSlot].Names[static_cast<std::size_t>(row.Entry)]);
-        paths.push_back(folder + names.back());
-    }
+    const std::vector<std::string> names = SelectedNames();
     if (names.empty()) return;
+    std::vector<std::string> paths;
+    for (const std::string& name : names) paths.push_back(folder + name);
     ShellResult result = Shell->Run(DeletePlan(paths, tag == 1));
     // Whatever the shell says, a row goes only when its file is gone: declined and failed
     // files keep theirs.
@@ -114,9 +112,7 @@ void TFrmFile::mnNewFileClick() {
 void TFrmFile::mnReplicationClick() {
     const std::string folder = CurrentFolder();
     if (!FileCommandsAllowed(folder)) return;
-    std::vector<std::string> names;
-    for (const RowEntry& row : SelectedEntries())
-        names.push_back(TabSlots[ListedSlot].Names[static_cast<std::size_t>(row.Entry)]);
+    const std::vector<std::string> names = SelectedNames();
     const int slot = CurrentSlot();
     for (const std::string& name : names) {
         // A folder of that name counts as taken too: the shell would copy into it.
@@ -124,5 +120,25 @@ void TFrmFile::mnReplicationClick() {
             name, [&](const std::string& candidate) { return ExistsOnDisk(folder + candidate); });
         ShellCopyMove(false, folder + name, folder + copy);
         AddFileItem(slot, folder, copy);
+    }
+}
+
+void TFrmFile::mnMakeShortcutClick() {
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder)) return;
+    const int slot = CurrentSlot();
+    for (const std::string& caption : SelectedNames()) {
+        // Every property afresh: nothing of a link read earlier is carried over. The name is
+        // one that no file takes yet, so no file (nor the link pointed at) is ever replaced.
+        SCMake1.SCDir = folder;
+        SCMake1.SCName = FreeShortcutName(folder, ShortcutBaseName(caption));
+        SCMake1.Argument.clear();
+        SCMake1.LinkPath = folder + caption;
+        SCMake1.WorkDir.clear();
+        SCMake1.IconPath.clear();
+        SCMake1.IconNo = 0;
+        SCMake1.SetSCKey(0);
+        SCMake1.SetWndState(WNDSTATE::Normal);
+        if (SCMake1.MakeShortcut() == 0) AddFileItem(slot, folder, SCMake1.SCName + ".lnk");
     }
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/file1_win.h"
+#include "commands/shortcut_text.h"
 #include "platform/clipboard_win.h"
 #include "win_test_support.h"
 
@@ -172,7 +173,7 @@ TEST_F(FileOps, NoFileCommandRunsInTheDriveList) {
                           LVIS_SELECTED | LVIS_FOCUSED);
     const std::string status = StatusText(form->StatusBar1);
     for (const char* name : {"mnCut", "mnCopy", "mnPaste", "mnDelete", "mnDelete2", "mnRename",
-                             "mnInsDir", "mnNewFile", "mnReplication"})
+                             "mnInsDir", "mnNewFile", "mnReplication", "mnMakeShortcut"})
         form->ClickMenu(name);
     EXPECT_TRUE(shell.Plans.empty());
     EXPECT_EQ(StatusText(form->StatusBar1), status);
@@ -295,6 +296,32 @@ TEST_F(FileOps, DuplicateTakesTheFirstFreeCopyName) {
     EXPECT_EQ(Names(rows.end() - 4, rows.end()),
               (Names{"コピー a.txt", "コピー(1) b.txt", "コピー(1) a.txt", "コピー(2) b.txt"}));
     EXPECT_EQ(Selected(*form), (Names{"a.txt", "b.txt"}));
+}
+
+TEST_F(FileOps, ShortcutsGetFreshPropertiesAndNamesThatReplaceNothing) {
+    dir.Write("src\\a.lnk", "not a link");
+    auto form = Start({src});
+    // Everything a link read earlier may leave behind.
+    TSCMake& sc = form->SCMake1;
+    sc.Argument = "/x";
+    sc.WorkDir = sc.IconPath = src;
+    sc.IconNo = 3;
+    sc.SetSCKey(static_cast<std::uint16_t>(kCtrlFlag | 'K'));
+    sc.SetWndState(WNDSTATE::Maximize);
+    Select(*form, {"sub", "a.txt"});
+    form->ClickMenu("mnMakeShortcut");
+    EXPECT_EQ(dir.Read("src\\a.lnk"), "not a link");
+    Names rows = ListCaptions(form->ListView1);
+    EXPECT_EQ(Names(rows.end() - 2, rows.end()), (Names{"sub.lnk", "a(1).lnk"}));
+    TSCMake reader;
+    ASSERT_EQ(reader.ReadShortcut(src + "a(1).lnk"), 0);
+    EXPECT_EQ(reader.LinkPath, src + "a.txt");
+    EXPECT_EQ(reader.Argument, "");
+    EXPECT_EQ(reader.WorkDir, "");
+    EXPECT_EQ(reader.IconPath, "");
+    EXPECT_EQ(reader.StoredHotkey(), 0);
+    // Wine's link loader reads no show command back: the one written is the component's.
+    EXPECT_EQ(sc.StoredShowCommand(), kLinkShowNormal);
 }
 
 }  // namespace
