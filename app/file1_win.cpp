@@ -14,6 +14,7 @@
 #include "commands/shortcut_text.h"
 #include "navigation/bookmarks.h"
 #include "platform/menu_render_win.h"
+#include "platform/text_win.h"
 
 namespace {
 
@@ -61,6 +62,15 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnQuickMask", &TFrmFile::mnQuickMaskClick},
         {"mnMask", &TFrmFile::mnMaskClick},
         {"mnSelectAll", &TFrmFile::mnSelectAllClick},
+        {"mnPaste", &TFrmFile::mnPasteClick},
+        {"mnCopyDirn", &TFrmFile::mnCopyDirnClick},
+        {"mnCopyFilen", &TFrmFile::mnCopyFilenClick},
+        {"mnCopyFullpath", &TFrmFile::mnCopyFullpathClick},
+        {"mnRename", &TFrmFile::mnRenameClick},
+        {"mnInsDir", &TFrmFile::mnInsDirClick},
+        {"mnNewFile", &TFrmFile::mnNewFileClick},
+        {"mnReplication", &TFrmFile::mnReplicationClick},
+        {"mnMakeShortcut", &TFrmFile::mnMakeShortcutClick},
     };
     return handlers;
 }
@@ -73,6 +83,8 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
         {"mnSortExt", &TFrmFile::mnSortNameClick},   {"mnSortTime", &TFrmFile::mnSortNameClick},
         {"popSortName", &TFrmFile::mnSortNameClick}, {"popSortSize", &TFrmFile::mnSortNameClick},
         {"popSortExt", &TFrmFile::mnSortNameClick},  {"popSortTime", &TFrmFile::mnSortNameClick},
+        {"mnCut", &TFrmFile::mnCopyClick},           {"mnCopy", &TFrmFile::mnCopyClick},
+        {"mnDelete", &TFrmFile::mnDeleteClick},      {"mnDelete2", &TFrmFile::mnDeleteClick},
     };
     return handlers;
 }
@@ -80,18 +92,16 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
 // Items that are in the menus but whose commands are still to be built: a click does nothing
 // on purpose. Any other name without a handler is a mistake and is reported loudly.
 const std::set<std::string>& MenuItemsToCome() {
-    static const std::set<std::string> names = {
-        // files
-        "mnRename", "mnDelete", "mnDelete2", "mnInsDir", "mnNewFile", "mnMakeShortcut",
-        "mnReplication", "mnCut", "mnCopy", "mnPaste", "mnCopyDirn", "mnCopyFullpath",
-        "mnCopyFilen", "mnDragStart",
-        // launching and the user's popup menu
-        "mnPopup",
-        // settings editors and update
-        "mnSetExt", "mnSetPopup", "mnSetBookmark", "mnSetMask", "mnSetMenusk", "mnSetEtc",
-        "mnSetUpdate",
-        // find, help and about
-        "Find1", "mnHelp", "mnAbout"};
+    static const std::set<std::string> names = {// files
+                                                "mnDragStart",
+                                                // launching and the user's popup menu
+                                                "mnPopup",
+                                                // settings editors and update
+                                                "mnSetExt", "mnSetPopup", "mnSetBookmark",
+                                                "mnSetMask", "mnSetMenusk", "mnSetEtc",
+                                                "mnSetUpdate",
+                                                // find, help and about
+                                                "Find1", "mnHelp", "mnAbout"};
     return names;
 }
 
@@ -246,6 +256,9 @@ void TFrmFile::CreateControls() {
                                 LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
                             kListDesign);
     ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
+    // An owner-data list keeps no states but selection and focus: the ghost of a cut row is
+    // asked of us as it draws.
+    ListView_SetCallbackMask(ListView1, LVIS_CUT);
     const struct {
         const char* Caption;
         int Format;
@@ -527,6 +540,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                        ? TRUE
                        : FALSE;
         case kProcessHandOver: ProcessPendingHandOver(); return 0;
+        case kReopenEdit: StartEdit(static_cast<int>(wParam)); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_MOUSEMOVE: RelayDisabledButtonHint(hwnd_, lParam); break;
@@ -581,6 +595,24 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
             find.lvfi.psz = name.c_str();
             return ListView1FindItem(find);
         }
+        // Wine reports label edits in UTF-16 even to an ANSI parent.
+        if (nm.code == LVN_BEGINLABELEDITA)
+            return ListView1Editing(reinterpret_cast<const NMLVDISPINFOA&>(nm).item.iItem) ? FALSE
+                                                                                           : TRUE;
+        if (nm.code == LVN_BEGINLABELEDITW)
+            return ListView1Editing(reinterpret_cast<const NMLVDISPINFOW&>(nm).item.iItem) ? FALSE
+                                                                                           : TRUE;
+        if (nm.code == LVN_ENDLABELEDITA) {
+            const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA&>(nm).item;
+            ListView1Edited(item.iItem, item.pszText);
+            return FALSE;  // the caption is the slot's name, whatever the edit held
+        }
+        if (nm.code == LVN_ENDLABELEDITW) {
+            const LVITEMW& item = reinterpret_cast<const NMLVDISPINFOW&>(nm).item;
+            std::string text = item.pszText ? NarrowText(item.pszText) : std::string();
+            ListView1Edited(item.iItem, item.pszText ? text.c_str() : nullptr);
+            return FALSE;
+        }
         if (nm.code == NM_DBLCLK) ListView1DblClick();
         // Single rows report LVN_ITEMCHANGED; ranges of an owner-data list (shift-click) come
         // as LVN_ODSTATECHANGED.
@@ -618,6 +650,14 @@ void TFrmFile::OnToolButton(HWND button) {
         GoUp();
     else if (button == spbtnDirPaste)
         mnOpenClipDirClick();
+    else if (button == spbtnDirCopy)
+        mnCopyDirnClick();
+    else if (button == spbtnCut)
+        mnCopyClick(1);
+    else if (button == spbtnCopy)
+        mnCopyClick(0);
+    else if (button == spbtnPaste)
+        mnPasteClick();
     // Tool buttons never keep the focus: the keys belong to the list.
     if (::GetFocus() == button) ::SetFocus(ListView1);
 }

@@ -35,6 +35,9 @@ inline constexpr ULONG_PTR kHandOverCopyData = 0x54414230;  // 'TAB0'
 inline constexpr UINT_PTR kTimer1 = 1;
 // Posted to itself to open a handed-over command line once the sender has returned.
 inline constexpr UINT kProcessHandOver = WM_APP + 1;
+// Posted to itself to start the edit of a caption again (wParam the row) once the list has
+// closed the one that ended.
+inline constexpr UINT kReopenEdit = WM_APP + 2;
 
 class TFrmFile {
 public:
@@ -106,6 +109,8 @@ public:
     void ListView1Change();
     // The selected rows with their slot entries, in list order; at most `most` of them.
     std::vector<RowEntry> SelectedEntries(std::size_t most = SIZE_MAX) const;
+    // The names of the selected rows, in list order.
+    std::vector<std::string> SelectedNames() const;
     // The slot entry behind a row of the list, or nothing.
     std::optional<RowEntry> ListedEntry(std::int32_t row) const;
     void SetStatus(const std::string& text);
@@ -174,6 +179,41 @@ public:
     void UpdateHistoryButtons();
     void SelectTab(int index);
 
+    // ---- clipboard transfer and the slot patching the file commands share
+    // (fileops/clip_transfer_win.cpp)
+    void mnCopyClick(int tag);  // Tag 1 cut, 0 copy
+    void mnPasteClick();
+    void mnCopyDirnClick();
+    void mnCopyFilenClick();
+    void mnCopyFullpathClick();
+    // The drive list and a server's share list take no file command.
+    bool FileCommandsAllowed(const std::string& folder) const;
+    // The shell's copy or move of the "|"-separated paths of sources to destination.
+    void ShellCopyMove(bool move, const std::string& sources, const std::string& destination);
+    // The entry at path appended to the slot; its index, or -1 when nothing is there.
+    std::int32_t AppendSlotEntry(const std::string& path, int slot);
+    // A file an operation has just made in folder: into the slot and, when the list shows
+    // that slot, as its last row. The row, or -1 when nothing was added to the list.
+    std::int32_t AddFileItem(int slot, const std::string& folder, const std::string& name);
+    // Size and time of the listed name at path from the disk; its entry index or -1.
+    std::int32_t RefreshSlotEntry(const std::string& path, int slot);
+    // Every entry of that name leaves the slot, and its row leaves the list when shown.
+    void RemoveSlotEntry(int slot, const std::string& name);
+    // Selects a row; the first of a run also gets the focus and is scrolled into view.
+    void SelectRow(std::int32_t row, bool focus);
+    // ---- create, rename, delete, duplicate (fileops/file_commands_win.cpp)
+    void mnRenameClick();
+    void mnDeleteClick(int tag);  // Tag 0 to the recycle bin, 1 for good
+    void mnInsDirClick();
+    void mnNewFileClick();
+    void mnReplicationClick();
+    // Shortcut files to the selected rows, beside them.
+    void mnMakeShortcutClick();
+    // An in-place edit of a caption begins (false lets it begin) or ends with a text.
+    bool ListView1Editing(int row);
+    void ListView1Edited(int row, const char* text);
+    void StartEdit(int row);
+
     // ---- files dropped in (fileops/)
     void DropFiles(const std::vector<std::string>& names);
     bool WMCopyData(HWND sender, const COPYDATASTRUCT& data);
@@ -211,6 +251,9 @@ public:
     bool ShowHidden = false;
     bool DisplayLimit = false;
     std::vector<std::string> ClipFiles;
+    bool ClipCut = false;
+    // Names the list draws ghosted after a cut, until the folder is listed again.
+    std::vector<std::string> CutNames;
     // Shortcut files: made from the selection, read for dropped and opened links.
     TSCMake SCMake1;
 

@@ -53,3 +53,10 @@ std::vector<RowEntry> TFrmFile::SelectedEntries(std::size_t most) const {
     }
     return entries;
 }
+
+std::vector<std::string> TFrmFile::SelectedNames() const {
+    std::vector<std::string> names;
+    for (const RowEntry& row : SelectedEntries())
+        names.push_back(TabSlots[ListedSlot].Names[static_cast<std::size_t>(row.Entry)]);
+    return names;
+}

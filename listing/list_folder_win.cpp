@@ -80,6 +80,7 @@ void TFrmFile::ListFolder(int slotIndex) {
     ::SendMessageA(ListView1, WM_SETREDRAW, FALSE, 0);
     SetListStyle(ListView1, LVS_LIST);
     ListView_SetItemCountEx(ListView1, 0, 0);  // drops the old rows with their states
+    CutNames.clear();
 
     ListingFilter filter = MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText);
     CurrentListing = BuildListing(slot, filter, WildMatch, Collator);
@@ -121,6 +122,12 @@ void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
     if (item.mask & LVIF_IMAGE) {
         int image = folder ? 0 : FileIconIndex(slot.Names[entry]);
         item.iImage = image >= 16 ? 1 : image;
+    }
+    if (item.mask & LVIF_STATE) {
+        const std::string& name = slot.Names[entry];
+        const bool cut = std::find(CutNames.begin(), CutNames.end(), name) != CutNames.end();
+        item.state = (item.state & ~LVIS_CUT) | (cut ? LVIS_CUT : 0);
+        item.stateMask |= LVIS_CUT;
     }
     if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
         std::string_view text;

@@ -4,6 +4,7 @@
 #include <winnetwk.h>
 
 #include "app/file1_win.h"
+#include "navigation/find_entry_win.h"
 #include "navigation/folder_entries.h"
 #include "navigation/path_text.h"
 #include "platform/unique_handle_win.h"
@@ -19,11 +20,6 @@ LocalTime ToLocalTime(const FILETIME& utc) {
     return t;
 }
 
-struct FindCloser {
-    using Type = HANDLE;
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { ::FindClose(h); }
-};
 struct EnumCloser {
     using Type = HANDLE;
     static HANDLE Invalid() { return nullptr; }
@@ -31,6 +27,26 @@ struct EnumCloser {
 };
 
 }  // namespace
+
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data) {
+    DirEntry entry;
+    entry.Name = data.cFileName;
+    entry.Attributes = data.dwFileAttributes;
+    entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    entry.Time = ToLocalTime(data.ftLastWriteTime);
+    return entry;
+}
+
+bool ExistsOnDisk(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<DirEntry> FindOnDisk(const std::string& path) {
+    WIN32_FIND_DATAA data{};
+    UniqueFind find(::FindFirstFileA(path.c_str(), &data));
+    if (!find) return std::nullopt;
+    return EntryOfFindData(data);
+}
 
 void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
     TTabSlot& slot = TabSlots[slotIndex];
@@ -44,15 +60,10 @@ void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
         return;
     }
     WIN32_FIND_DATAA data{};
-    UniqueHandle<FindCloser> find(::FindFirstFileA((folder + "*.*").c_str(), &data));
+    UniqueFind find(::FindFirstFileA((folder + "*.*").c_str(), &data));
     if (!find) return;  // a folder that cannot be searched lists empty
-    DirEntry entry;
     do {
-        entry.Name = data.cFileName;
-        entry.Attributes = data.dwFileAttributes;
-        entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-        entry.Time = ToLocalTime(data.ftLastWriteTime);
-        AddFolderEntry(slot, entry, ShowHidden);
+        AddFolderEntry(slot, EntryOfFindData(data), ShowHidden);
     } while (::FindNextFileA(find.get(), &data));
 }
 

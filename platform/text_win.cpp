@@ -15,6 +15,15 @@ std::string CurrentDirectory() {
     return dir;
 }
 
+std::string NarrowText(const wchar_t* text) {
+    int n = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return {};
+    std::string out(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
+    out.resize(static_cast<std::size_t>(n) - 1);
+    return out;
+}
+
 std::wstring WideText(const std::string& text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());

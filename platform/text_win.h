@@ -8,5 +8,7 @@
 
 std::string WindowText(HWND hwnd);
 std::string CurrentDirectory();
+// A UTF-16 text in the ANSI code page.
+std::string NarrowText(const wchar_t* text);
 // The whole text from the ANSI code page to UTF-16, never cut at 260 units.
 std::wstring WideText(const std::string& text);

@@ -49,6 +49,11 @@ struct File {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { ::CloseHandle(h); }
 };
+struct Find {
+    using Type = HANDLE;
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::FindClose(h); }
+};
 inline void CloseKernel(HANDLE h) { ::CloseHandle(h); }
 inline void DeleteGdi(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
@@ -62,6 +67,8 @@ inline void CloseRegKey(HKEY h) { ::RegCloseKey(h); }
 }  // namespace handle_traits
 
 using UniqueFile = UniqueHandle<handle_traits::File>;
+// A search of FindFirstFileA, ended with FindClose.
+using UniqueFind = UniqueHandle<handle_traits::Find>;
 using UniqueKernelHandle =
     UniqueHandle<handle_traits::NullIsInvalid<HANDLE, handle_traits::CloseKernel>>;
 using UniqueFont = UniqueHandle<handle_traits::NullIsInvalid<HFONT, handle_traits::DeleteGdi>>;

@@ -149,19 +149,22 @@ TEST_F(ViewOptions, SortKeysSortThenReverseThenRestoreAndShiftCtrlNIsNewFile) {
     EXPECT_EQ(ListCaptions(list), (Names{"sub", "b.log", "c.dat", "a.txt"}));
     EXPECT_FALSE(form->DefaultReverse);
 
-    // Shift+Ctrl+N is taken by 新規ﾌｧｲﾙ, which comes first in menu order.
+    // Shift+Ctrl+N is taken by 新規ﾌｧｲﾙ, which comes first in menu order: a new file, and
+    // the sort stays.
     EXPECT_TRUE(form->HandleShortCut(Key(list, 'N', true, true)));
+    ListView_CancelEditLabel(list);
     EXPECT_EQ(Current(*form).SortKind, 1);
     EXPECT_EQ(form->DefaultSortKind, 1);
     EXPECT_TRUE(MenuChecked(*form, "mnSortSize"));
+    const std::string newFile = "新規ファイル";
 
     ASSERT_TRUE(form->HandleShortCut(Key(list, 'T', true, true)));
-    EXPECT_EQ(ListCaptions(list), (Names{"sub", "c.dat", "a.txt", "b.log"}));
+    EXPECT_EQ(ListCaptions(list), (Names{"sub", "c.dat", "a.txt", "b.log", newFile}));
     ASSERT_TRUE(form->HandleShortCut(Key(list, 'E', true, true)));
-    EXPECT_EQ(ListCaptions(list), (Names{"sub", "c.dat", "b.log", "a.txt"}));
+    EXPECT_EQ(ListCaptions(list), (Names{"sub", newFile, "c.dat", "b.log", "a.txt"}));
     // The popup's items do the same, and the main menu follows.
     form->ClickMenu("popSortName");
-    EXPECT_EQ(ListCaptions(list), (Names{"sub", "a.txt", "b.log", "c.dat"}));
+    EXPECT_EQ(ListCaptions(list), (Names{"sub", "a.txt", "b.log", "c.dat", newFile}));
     EXPECT_TRUE(MenuChecked(*form, "mnSortName"));
     EXPECT_EQ(form->DefaultSortKind, 0);
 }

@@ -1,0 +1,155 @@
+// Cut, copy and paste of files between folders and tabs, the text commands that fill the
+// system clipboard, and the patching of a slot and the list after a file command.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/file1_win.h"
+#include "fileops/file_ops.h"
+#include "fileops/slot_patch.h"
+#include "navigation/find_entry_win.h"
+#include "navigation/path_text.h"
+#include "platform/clipboard_win.h"
+#include "platform/text_win.h"
+
+bool TFrmFile::FileCommandsAllowed(const std::string& folder) const {
+    return !folder.empty() && !IsServerPath(folder);
+}
+
+void TFrmFile::mnCopyClick(int tag) {
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder) || ListedSlot < 0) return;
+    ClipFiles.clear();
+    ClipCut = tag == 1;
+    CutNames.clear();
+    const TTabSlot& slot = TabSlots[ListedSlot];
+    const std::vector<RowEntry> selected = SelectedEntries();
+    for (const RowEntry& row : selected) {
+        const std::string& name = slot.Names[static_cast<std::size_t>(row.Entry)];
+        ClipFiles.push_back(row.Kind + folder + name);
+        if (ClipCut) CutNames.push_back(name);
+    }
+    // The ghosted look is the list's to draw: it asks for the state of every row it shows.
+    ::InvalidateRect(ListView1, nullptr, TRUE);
+    SetStatus((ClipCut ? "切り取り " : "ｺﾋﾟｰ ") + std::to_string(selected.size()) + "個");
+    MenuItem("mnPaste").Enabled = true;
+    SyncMenus();
+}
+
+void TFrmFile::mnPasteClick() {
+    if (ClipFiles.empty()) return;
+    const std::string destination = CurrentFolder();
+    if (!FileCommandsAllowed(destination)) return;
+    std::optional<PastePlan> plan = MakePastePlan(ClipFiles, destination, ClipCut);
+    if (!plan) return;  // pasting into the folder the files came from
+    for (const ShellPlan& call : plan->Calls) Shell->Run(call);
+
+    // The rows follow the disk: names that arrived are refreshed or added, the rest stay.
+    const int current = CurrentSlot();
+    TTabSlot& slot = TabSlots[current];
+    bool first = true;
+    for (const std::string& name : plan->Names) {
+        std::int32_t row = -1;
+        if (FindEntry(slot, name) >= 0) {
+            const std::int32_t entry = RefreshSlotEntry(destination + name, current);
+            PageWindow window{PageStart, PageEnd};
+            if (entry >= 0 && current == ListedSlot)
+                row = RowOfEntry({CurrentListing, window, slot.Reverse}, entry).value_or(-1);
+            if (row >= 0) ListView_Update(ListView1, row);
+        } else {
+            row = AddFileItem(current, destination, name);
+        }
+        if (row < 0) continue;
+        SelectRow(row, first);
+        first = false;
+    }
+    // Other tabs of the source folder lose the names that really left it.
+    if (ClipCut) {
+        const int tabs = TabCtrl_GetItemCount(TabControl1);
+        const int currentTab = TabCtrl_GetCurSel(TabControl1);
+        for (int tab = 0; tab < tabs; ++tab) {
+            const int other = TabToSlot[tab];
+            if (tab == currentTab || FolderForAppend(TabSlots[other].Folder) != plan->SourceFolder)
+                continue;
+            for (const std::string& name : plan->Names)
+                if (!ExistsOnDisk(plan->SourceFolder + name)) RemoveSlotEntry(other, name);
+        }
+    }
+    ClipFiles.clear();
+    MenuItem("mnPaste").Enabled = false;
+    SyncMenus();
+}
+
+void TFrmFile::ShellCopyMove(bool move, const std::string& sources,
+                             const std::string& destination) {
+    Shell->Run(CopyMovePlan(move, sources, destination));
+}
+
+void TFrmFile::mnCopyDirnClick() {
+    const std::string text = WindowText(CmbDir);
+    SetClipboardText(hwnd_, text);
+    SetStatus(text);
+}
+
+void TFrmFile::mnCopyFilenClick() {
+    const std::vector<std::string> names = SelectedNames();
+    SetClipboardText(hwnd_, ClipboardLines(names));
+    if (!names.empty()) SetStatus(names.front());
+}
+
+void TFrmFile::mnCopyFullpathClick() {
+    const std::vector<std::string> names = SelectedNames();
+    SetClipboardText(hwnd_, ClipboardLines(names, WindowText(CmbDir)));
+    if (!names.empty()) SetStatus(names.front());
+}
+
+std::int32_t TFrmFile::AppendSlotEntry(const std::string& path, int slot) {
+    std::optional<DirEntry> found = FindOnDisk(path);
+    return found ? AppendEntry(TabSlots[slot], *found) : -1;
+}
+
+std::int32_t TFrmFile::AddFileItem(int slotIndex, const std::string& folder,
+                                   const std::string& name) {
+    const std::int32_t entry = AppendSlotEntry(folder + name, slotIndex);
+    if (entry < 0 || slotIndex != ListedSlot) return -1;
+    TTabSlot& slot = TabSlots[slotIndex];
+    PageWindow window{PageStart, PageEnd};
+    ShowAsLastRow(slot, entry, {CurrentListing, window, slot.Reverse});
+    PageStart = window.Start;
+    PageEnd = window.End;
+    const std::int32_t row = PageEnd - PageStart - 1;
+    ListView_SetItemCountEx(ListView1, PageEnd - PageStart, LVSICF_NOSCROLL);
+    SizeColumns(slot, DetailView);
+    return row;
+}
+
+std::int32_t TFrmFile::RefreshSlotEntry(const std::string& path, int slot) {
+    std::optional<DirEntry> found = FindOnDisk(path);
+    if (!found) return -1;
+    const std::int32_t entry = FindEntry(TabSlots[slot], LastName(path));
+    if (entry >= 0) RefreshEntry(TabSlots[slot], entry, *found);
+    return entry;
+}
+
+void TFrmFile::RemoveSlotEntry(int slotIndex, const std::string& name) {
+    TTabSlot& slot = TabSlots[slotIndex];
+    if (slotIndex != ListedSlot) {
+        RemoveEntries(slot, name, std::nullopt);
+        return;
+    }
+    PageWindow window{PageStart, PageEnd};
+    const std::int32_t before = PageEnd - PageStart;
+    RemoveEntries(slot, name, ShownListing{CurrentListing, window, slot.Reverse});
+    PageStart = window.Start;
+    PageEnd = window.End;
+    if (PageEnd - PageStart != before)
+        ListView_SetItemCountEx(ListView1, PageEnd - PageStart, LVSICF_NOSCROLL);
+    ::InvalidateRect(ListView1, nullptr, TRUE);
+}
+
+void TFrmFile::SelectRow(std::int32_t row, bool focus) {
+    ListView_SetItemState(ListView1, row, LVIS_SELECTED, LVIS_SELECTED);
+    if (!focus) return;
+    ListView_SetItemState(ListView1, row, LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_EnsureVisible(ListView1, row, FALSE);
+}

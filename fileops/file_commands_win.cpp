@@ -1,0 +1,144 @@
+// Rename in place, delete, new folder, new file and duplicate in the folder of the current
+// tab. Each keeps the slot and the list in step with the disk itself.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/file1_win.h"
+#include "fileops/file_ops.h"
+#include "fileops/slot_patch.h"
+#include "navigation/find_entry_win.h"
+#include "platform/unique_handle_win.h"
+
+namespace {
+
+constexpr const char* kNewFolderName = "新しいフォルダ";
+constexpr const char* kNewFileName = "新規ファイル";
+
+}  // namespace
+
+void TFrmFile::StartEdit(int row) {
+    if (row < 0 || row >= ListView_GetItemCount(ListView1)) return;
+    ::SetFocus(ListView1);
+    ListView_EnsureVisible(ListView1, row, FALSE);
+    ListView_EditLabel(ListView1, row);
+}
+
+void TFrmFile::mnRenameClick() {
+    if (!FileCommandsAllowed(CurrentFolder())) return;
+    StartEdit(ListView_GetNextItem(ListView1, -1, LVNI_FOCUSED));
+}
+
+bool TFrmFile::ListView1Editing(int row) {
+    // The drive list and share lists have no names to change.
+    if (!FileCommandsAllowed(CurrentFolder()) || !ListedEntry(row)) return false;
+    SetEditShortcuts(false);
+    return true;
+}
+
+void TFrmFile::ListView1Edited(int row, const char* text) {
+    const std::string folder = CurrentFolder();
+    std::optional<RowEntry> listed = ListedEntry(row);
+    if (text && listed && FileCommandsAllowed(folder)) {
+        TTabSlot& slot = TabSlots[ListedSlot];
+        const std::string oldName = slot.Names[static_cast<std::size_t>(listed->Entry)];
+        const std::string newName = text;
+        if (newName != oldName) {
+            ShellResult result{1, false};
+            if (IsAcceptableNewName(oldName, newName)) {
+                ShellPlan plan;
+                plan.Function = ShellFunction::Rename;
+                plan.Sources = {folder + oldName};
+                plan.Destinations = {folder + newName};
+                plan.Flags = kShellSilent;
+                result = Shell->Run(plan);
+            }
+            if (result.Code == 0 && !result.Aborted) {
+                for (std::string& name : slot.Names)
+                    if (name == oldName) name = newName;
+                ListView_Update(ListView1, row);
+            } else {
+                // The old name stays; the user gets the edit back to correct the text.
+                ::PostMessageA(hwnd_, kReopenEdit, static_cast<WPARAM>(row), 0);
+            }
+        }
+    }
+    SetEditShortcuts(true);
+}
+
+void TFrmFile::mnDeleteClick(int tag) {
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder)) return;
+    const std::vector<std::string> names = SelectedNames();
+    if (names.empty()) return;
+    std::vector<std::string> paths;
+    for (const std::string& name : names) paths.push_back(folder + name);
+    ShellResult result = Shell->Run(DeletePlan(paths, tag == 1));
+    // Whatever the shell says, a row goes only when its file is gone: declined and failed
+    // files keep theirs.
+    const int slot = ListedSlot;
+    bool removed = false;
+    for (const std::string& name : names) {
+        if (ExistsOnDisk(folder + name)) continue;
+        if (!removed) ListView_SetItemState(ListView1, -1, 0, LVIS_SELECTED);
+        removed = true;
+        RemoveSlotEntry(slot, name);
+    }
+    if (result.Code != 0 && !result.Aborted)
+        Ui.Message(hwnd_, "削除できません", "削除", MB_OK | MB_ICONSTOP);
+}
+
+void TFrmFile::mnInsDirClick() {
+    // In the folder box the key belongs to the name completion.
+    if (::GetFocus() == CmbDir) return;
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder)) return;
+    if (!::CreateDirectoryA((folder + kNewFolderName).c_str(), nullptr)) return;
+    StartEdit(AddFileItem(CurrentSlot(), folder, kNewFolderName));
+}
+
+void TFrmFile::mnNewFileClick() {
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder)) return;
+    const std::string path = folder + kNewFileName;
+    if (ExistsOnDisk(path)) return;
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
+    file.reset();
+    StartEdit(AddFileItem(CurrentSlot(), folder, kNewFileName));
+}
+
+void TFrmFile::mnReplicationClick() {
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder)) return;
+    const std::vector<std::string> names = SelectedNames();
+    const int slot = CurrentSlot();
+    for (const std::string& name : names) {
+        // A folder of that name counts as taken too: the shell would copy into it.
+        const std::string copy = DuplicateName(
+            name, [&](const std::string& candidate) { return ExistsOnDisk(folder + candidate); });
+        ShellCopyMove(false, folder + name, folder + copy);
+        AddFileItem(slot, folder, copy);
+    }
+}
+
+void TFrmFile::mnMakeShortcutClick() {
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder)) return;
+    const int slot = CurrentSlot();
+    for (const std::string& caption : SelectedNames()) {
+        // Every property afresh: nothing of a link read earlier is carried over. The name is
+        // one that no file takes yet, so no file (nor the link pointed at) is ever replaced.
+        SCMake1.SCDir = folder;
+        SCMake1.SCName = FreeShortcutName(folder, ShortcutBaseName(caption));
+        SCMake1.Argument.clear();
+        SCMake1.LinkPath = folder + caption;
+        SCMake1.WorkDir.clear();
+        SCMake1.IconPath.clear();
+        SCMake1.IconNo = 0;
+        SCMake1.SetSCKey(0);
+        SCMake1.SetWndState(WNDSTATE::Normal);
+        if (SCMake1.MakeShortcut() == 0) AddFileItem(slot, folder, SCMake1.SCName + ".lnk");
+    }
+}

@@ -1,0 +1,15 @@
+// What a search of the disk reports about one name, in the form a folder read keeps.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "navigation/folder_entries.h"
+
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data);
+// The entry at path (a file or a folder), or nothing when there is none.
+std::optional<DirEntry> FindOnDisk(const std::string& path);
+// True when a file or folder of that path exists.
+bool ExistsOnDisk(const std::string& path);

@@ -1,0 +1,327 @@
+// Cut, copy and paste, rename, delete, new folder and file and duplicate, in process: the
+// real shell or a recording one, against real temporary folders.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/file1_win.h"
+#include "commands/shortcut_text.h"
+#include "platform/clipboard_win.h"
+#include "win_test_support.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class FileOps : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string s = ValidSettings();
+        s.replace(s.find("Sort=1"), 6, "Sort=0");
+        s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
+        dir.Write("tabora.ini", s);
+        src = dir.Make("src") + "\\";
+        dst = dir.Make("dst") + "\\";
+        for (const char* name : {"a.txt", "b.txt", "ポ.txt"})
+            dir.Write("src\\" + std::string(name), name);
+        dir.Make("src\\sub");
+    }
+    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) {
+        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
+                                               dir.Path() + "tabora.ini");
+        PumpMessages();
+        return form;
+    }
+    static int RowOf(TFrmFile& form, const std::string& caption) {
+        Names rows = ListCaptions(form.ListView1);
+        auto it = std::find(rows.begin(), rows.end(), caption);
+        return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
+    }
+    static void Select(TFrmFile& form, const Names& captions) {
+        ListView_SetItemState(form.ListView1, -1, 0, LVIS_SELECTED);
+        for (const std::string& caption : captions)
+            ListView_SetItemState(form.ListView1, RowOf(form, caption), LVIS_SELECTED,
+                                  LVIS_SELECTED);
+    }
+    static Names Selected(TFrmFile& form) {
+        Names names;
+        for (int row = ListView_GetNextItem(form.ListView1, -1, LVNI_SELECTED); row >= 0;
+             row = ListView_GetNextItem(form.ListView1, row, LVNI_SELECTED))
+            names.push_back(ListCaptions(form.ListView1)[static_cast<std::size_t>(row)]);
+        return names;
+    }
+    static bool Cut(TFrmFile& form, const std::string& caption) {
+        return ListView_GetItemState(form.ListView1, RowOf(form, caption), LVIS_CUT) != 0;
+    }
+
+    ScratchFolder dir;
+    RecordingUi ui;
+    std::string src, dst;
+};
+
+TEST_F(FileOps, CutRowsAreDrawnGhostedUntilTheFolderIsListedAgain) {
+    auto form = Start({src});
+    Select(*form, {"sub", "a.txt"});
+    form->ClickMenu("mnCut");
+    EXPECT_EQ(StatusText(form->StatusBar1), "切り取り 2個");
+    EXPECT_TRUE(Cut(*form, "sub") && Cut(*form, "a.txt"));
+    EXPECT_FALSE(Cut(*form, "b.txt"));
+    form->ListFolder(form->CurrentSlot());
+    EXPECT_FALSE(Cut(*form, "a.txt"));
+}
+
+TEST_F(FileOps, PasteIsOneShellCallForTheFilesThenOnePerFolderAndNeverIntoTheSource) {
+    auto form = Start({src, dst});
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    form->ShowTab(0);
+    Select(*form, {"sub", "a.txt", "ポ.txt"});
+    form->ClickMenu("mnCopy");
+    EXPECT_EQ(StatusText(form->StatusBar1), "ｺﾋﾟｰ 3個");
+    EXPECT_FALSE(Cut(*form, "a.txt"));
+    // Into the folder the files came from: nothing, and paste stays armed.
+    form->ClickMenu("mnPaste");
+    EXPECT_TRUE(shell.Plans.empty());
+    EXPECT_TRUE(form->MenuItem("mnPaste").Enabled);
+
+    form->ShowTab(1);
+    form->ClickMenu("mnPaste");
+    ASSERT_EQ(shell.Plans.size(), 2u);
+    EXPECT_EQ(shell.Plans[0].Function, ShellFunction::Copy);
+    // ポ ends in the byte of "|": the name still comes whole.
+    EXPECT_EQ(shell.Plans[0].Sources, (Names{src + "a.txt", src + "ポ.txt"}));
+    EXPECT_EQ(shell.Plans[0].Destinations, Names{dst});
+    EXPECT_EQ(shell.Plans[0].Flags, 0u);
+    EXPECT_EQ(shell.Plans[1].Sources, Names{src + "sub"});
+    // The shell did nothing: nothing arrived, so no row appears.
+    EXPECT_TRUE(ListCaptions(form->ListView1).empty());
+    EXPECT_FALSE(form->MenuItem("mnPaste").Enabled);
+    // Paste once only; Ctrl+V is off until the next cut or copy.
+    form->ClickMenu("mnPaste");
+    EXPECT_EQ(shell.Plans.size(), 2u);
+}
+
+TEST_F(FileOps, PasteOverExistingFilesRefreshesRowsAndKeepsDeclinedOnes) {
+    dir.Write("dst\\a.txt", "old");
+    dir.Write("dst\\b.txt", "old");
+    auto form = Start({src, dst});
+    for (int answer : {IDNO, IDYES}) {
+        form->ShowTab(0);
+        Select(*form, {"a.txt"});
+        form->ClickMenu("mnCopy");
+        form->ShowTab(1);
+        ShellPromptAnswerer prompt(answer);
+        form->ClickMenu("mnPaste");
+        EXPECT_EQ(prompt.Answered(), 1);
+        EXPECT_EQ(dir.Read("dst\\a.txt"), answer == IDYES ? "a.txt" : "old");
+        EXPECT_EQ(ListCaptions(form->ListView1), (Names{"a.txt", "b.txt"}));
+        EXPECT_EQ(ListCaptions(form->ListView1, 1)[0], answer == IDYES ? "5" : "3");
+        EXPECT_EQ(Selected(*form), Names{"a.txt"});
+        EXPECT_EQ(ListView_GetNextItem(form->ListView1, -1, LVNI_FOCUSED), 0);
+    }
+    // Cut, then the sources vanish before the paste: the shell fails, nothing is lost and no
+    // row appears; the other tab keeps only what is still there.
+    form->ShowTab(0);
+    Select(*form, {"b.txt"});
+    form->ClickMenu("mnCut");
+    ::DeleteFileA((src + "b.txt").c_str());
+    form->ShowTab(1);
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    shell.Answer = {2, false};
+    form->ClickMenu("mnPaste");
+    EXPECT_EQ(shell.Plans.size(), 1u);
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"a.txt", "b.txt"}));
+    EXPECT_EQ(dir.Read("dst\\b.txt"), "old");
+    Names source = form->TabSlots[form->TabToSlot[0]].Names;
+    std::sort(source.begin(), source.end());
+    EXPECT_EQ(source, (Names{"a.txt", "sub", "ポ.txt"}));
+}
+
+TEST_F(FileOps, TextCommandsFillTheClipboard) {
+    auto form = Start({src});
+    Select(*form, {"a.txt", "b.txt"});
+    form->ClickMenu("mnCopyFilen");
+    EXPECT_EQ(ClipboardText(nullptr), "a.txt\r\nb.txt");
+    EXPECT_EQ(StatusText(form->StatusBar1), "a.txt");
+    form->ClickMenu("mnCopyFullpath");
+    EXPECT_EQ(ClipboardText(nullptr), src + "a.txt\r\n" + src + "b.txt");
+    ::SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(form->spbtnDirCopy));
+    const std::string folderBox = WindowText(form->CmbDir);
+    ASSERT_FALSE(folderBox.empty());
+    EXPECT_EQ(ClipboardText(nullptr), folderBox);
+    EXPECT_EQ(StatusText(form->StatusBar1), folderBox);
+    Select(*form, {});
+    form->ClickMenu("mnCopyFilen");
+    EXPECT_EQ(ClipboardText(nullptr), "");
+}
+
+TEST_F(FileOps, NoFileCommandRunsInTheDriveList) {
+    auto form = Start({src});
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    Select(*form, {"a.txt"});
+    form->ClickMenu("mnCopy");
+    form->ClickMenu("N11");  // the drive list
+    ASSERT_EQ(form->CurrentFolder(), "");
+    ListView_SetItemState(form->ListView1, 0, LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
+    const std::string status = StatusText(form->StatusBar1);
+    for (const char* name : {"mnCut", "mnCopy", "mnPaste", "mnDelete", "mnDelete2", "mnRename",
+                             "mnInsDir", "mnNewFile", "mnReplication", "mnMakeShortcut"})
+        form->ClickMenu(name);
+    EXPECT_TRUE(shell.Plans.empty());
+    EXPECT_EQ(StatusText(form->StatusBar1), status);
+    EXPECT_EQ(form->ClipFiles, Names{"1" + src + "a.txt"});
+    EXPECT_EQ(ListView_GetEditControl(form->ListView1), nullptr);
+}
+
+TEST_F(FileOps, AFailedRenameKeepsTheOldNameAndReopensTheEdit) {
+    auto form = Start({src});
+    ::ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    const auto row = static_cast<std::size_t>(RowOf(*form, "a.txt"));
+    // The edit ends as Enter ends it, with what was typed.
+    auto typeAndEnter = [&](const std::string& text) {
+        HWND edit = ListView_GetEditControl(form->ListView1);
+        ASSERT_NE(edit, nullptr);
+        ::SetWindowTextA(edit, text.c_str());
+        ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+        PumpMessages();
+    };
+    ListView_SetItemState(form->ListView1, static_cast<int>(row), LVIS_FOCUSED, LVIS_FOCUSED);
+    form->ClickMenu("mnRename");
+    // An existing name, or one with a backslash or "?".
+    for (const char* bad : {"b.txt", "x\\y.txt", "x?.txt"}) {
+        ShellPromptAnswerer close(IDOK);
+        typeAndEnter(bad);
+        EXPECT_EQ(ListCaptions(form->ListView1)[row], "a.txt") << bad;
+        EXPECT_NE(ListView_GetEditControl(form->ListView1), nullptr) << bad;
+    }
+    EXPECT_EQ(dir.Read("src\\a.txt"), "a.txt");
+    EXPECT_EQ(dir.Read("src\\b.txt"), "b.txt");
+    // Wine's list reports an emptied edit as cancelled; Windows hands over the empty text.
+    typeAndEnter("");
+    EXPECT_EQ(ListCaptions(form->ListView1)[row], "a.txt");
+    if (!ListView_GetEditControl(form->ListView1)) {
+        form->ListView1Edited(static_cast<int>(row), "");
+        PumpMessages();
+        EXPECT_NE(ListView_GetEditControl(form->ListView1), nullptr);
+    }
+    // The same name is not handed to the shell at all.
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    typeAndEnter("a.txt");
+    EXPECT_TRUE(shell.Plans.empty());
+    EXPECT_TRUE(form->EditShortcutsOn);
+}
+
+TEST_F(FileOps, DeleteRemovesOnlyRowsWhoseFilesAreGone) {
+    auto form = Start({src});
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    form->ClickMenu("mnDelete");  // nothing selected: nothing to ask the shell
+    EXPECT_TRUE(shell.Plans.empty());
+
+    // The shell reports success but b.txt survives (declined or locked).
+    shell.OnRun = [&](const ShellPlan&) {
+        ::DeleteFileA((src + "a.txt").c_str());
+        ::DeleteFileA((src + "ポ.txt").c_str());
+    };
+    Select(*form, {"a.txt", "b.txt", "ポ.txt"});
+    form->ClickMenu("mnDelete");
+    ASSERT_EQ(shell.Plans.size(), 1u);
+    EXPECT_EQ(shell.Plans[0].Function, ShellFunction::Delete);
+    EXPECT_EQ(shell.Plans[0].Sources, (Names{src + "a.txt", src + "b.txt", src + "ポ.txt"}));
+    EXPECT_EQ(shell.Plans[0].Flags, kShellAllowUndo | kShellSilent);
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"sub", "b.txt"}));
+    EXPECT_TRUE(ui.Shown.empty());
+
+    // Shift+Del removes for good; a failure is reported, and what did go leaves the list.
+    shell.OnRun = [&](const ShellPlan&) { ::RemoveDirectoryA((src + "sub").c_str()); };
+    shell.Answer = {0x78, false};
+    Select(*form, {"sub", "b.txt"});
+    form->ClickMenu("mnDelete2");
+    EXPECT_EQ(shell.Plans[1].Flags, kShellSilent);
+    ASSERT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(ui.Shown[0].Text, "削除できません");
+    EXPECT_EQ(ui.Shown[0].Caption, "削除");
+    EXPECT_EQ(ListCaptions(form->ListView1), Names{"b.txt"});
+    EXPECT_EQ(form->TabSlots[form->CurrentSlot()].Names, Names{"b.txt"});
+}
+
+TEST_F(FileOps, NewFolderAndNewFileStartTheEditOnTheirNewLastRow) {
+    auto form = Start({src});
+    ::ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    // Reverse order: the new row still comes last and every other row keeps its caption.
+    form->TabSlots[form->CurrentSlot()].Reverse = true;
+    form->ListFolder(form->CurrentSlot());
+    Names rows = ListCaptions(form->ListView1);
+    form->ClickMenu("mnInsDir");
+    EXPECT_TRUE(Exists(src + "新しいフォルダ"));
+    rows.push_back("新しいフォルダ");
+    EXPECT_EQ(ListCaptions(form->ListView1), rows);
+    EXPECT_NE(ListView_GetEditControl(form->ListView1), nullptr);
+    ListView_CancelEditLabel(form->ListView1);
+
+    form->ClickMenu("mnNewFile");
+    rows.push_back("新規ファイル");
+    EXPECT_EQ(ListCaptions(form->ListView1), rows);
+    ListView_CancelEditLabel(form->ListView1);
+
+    // Both names taken: nothing happens. Nor in the folder box, where Ins is completion's.
+    form->ClickMenu("mnInsDir");
+    form->ClickMenu("mnNewFile");
+    EXPECT_EQ(ListCaptions(form->ListView1), rows);
+    ::RemoveDirectoryA((src + "新しいフォルダ").c_str());
+    ::SetFocus(form->CmbDir);
+    form->ClickMenu("mnInsDir");
+    EXPECT_FALSE(Exists(src + "新しいフォルダ"));
+}
+
+TEST_F(FileOps, DuplicateTakesTheFirstFreeCopyName) {
+    dir.Make("src\\コピー b.txt");  // a folder of the name counts as taken
+    auto form = Start({src});
+    for (int round = 0; round < 2; ++round) {
+        Select(*form, {"a.txt", "b.txt"});
+        form->ClickMenu("mnReplication");
+    }
+    EXPECT_EQ(dir.Read("src\\コピー a.txt"), "a.txt");
+    EXPECT_EQ(dir.Read("src\\コピー(1) a.txt"), "a.txt");
+    EXPECT_EQ(dir.Read("src\\コピー(1) b.txt"), "b.txt");
+    EXPECT_EQ(dir.Read("src\\コピー(2) b.txt"), "b.txt");
+    Names rows = ListCaptions(form->ListView1);
+    EXPECT_EQ(Names(rows.end() - 4, rows.end()),
+              (Names{"コピー a.txt", "コピー(1) b.txt", "コピー(1) a.txt", "コピー(2) b.txt"}));
+    EXPECT_EQ(Selected(*form), (Names{"a.txt", "b.txt"}));
+}
+
+TEST_F(FileOps, ShortcutsGetFreshPropertiesAndNamesThatReplaceNothing) {
+    dir.Write("src\\a.lnk", "not a link");
+    auto form = Start({src});
+    // Everything a link read earlier may leave behind.
+    TSCMake& sc = form->SCMake1;
+    sc.Argument = "/x";
+    sc.WorkDir = sc.IconPath = src;
+    sc.IconNo = 3;
+    sc.SetSCKey(static_cast<std::uint16_t>(kCtrlFlag | 'K'));
+    sc.SetWndState(WNDSTATE::Maximize);
+    Select(*form, {"sub", "a.txt"});
+    form->ClickMenu("mnMakeShortcut");
+    EXPECT_EQ(dir.Read("src\\a.lnk"), "not a link");
+    Names rows = ListCaptions(form->ListView1);
+    EXPECT_EQ(Names(rows.end() - 2, rows.end()), (Names{"sub.lnk", "a(1).lnk"}));
+    TSCMake reader;
+    ASSERT_EQ(reader.ReadShortcut(src + "a(1).lnk"), 0);
+    EXPECT_EQ(reader.LinkPath, src + "a.txt");
+    EXPECT_EQ(reader.Argument, "");
+    EXPECT_EQ(reader.WorkDir, "");
+    EXPECT_EQ(reader.IconPath, "");
+    EXPECT_EQ(reader.StoredHotkey(), 0);
+    // Wine's link loader reads no show command back: the one written is the component's.
+    EXPECT_EQ(sc.StoredShowCommand(), kLinkShowNormal);
+}
+
+}  // namespace
