@@ -9,7 +9,8 @@ namespace {
 
 // clang-format off
 const TEntryLayout kLayouts[] = {
-    // editor            name label  width period shortcut value label command browse exeHint openMode hint  menu
+    // editor, name label, width, period, shortcut, value label, command, browse, exe hint,
+    // open mode, hint, menu
     {TEditorKind::Ext,   "拡張子",   56,   true,  false,   "ｺﾏﾝﾄﾞ",    true,   true,  true,   false,   true,  false},
     {TEditorKind::Pop,   "名前",     145,  false, true,    "ｺﾏﾝﾄﾞ",    true,   true,  true,   true,    true,  false},
     {TEditorKind::GoMsk, "表示名",   296,  false, false,   "ﾌｫﾙﾀﾞ",    true,   false, false,  false,   false, false},

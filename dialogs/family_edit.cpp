@@ -21,6 +21,11 @@ const TFamilyInfo kFamilies[] = {
 // The store looks keys up without case, so "maxfiles" would replace the MaxFiles line too.
 bool IsMaxFilesKey(std::string_view name) { return sjis::UpperCase(name) == "MAXFILES"; }
 
+// A line break would split the row into lines of their own; the entry editor refuses them.
+bool HasLineBreak(const TListRow& row) {
+    return (row.Name + row.Value).find_first_of("\r\n") != std::string::npos;
+}
+
 }  // namespace
 
 const TFamilyInfo& FamilyInfo(TFamilyKind kind) { return kFamilies[static_cast<int>(kind)]; }
@@ -67,6 +72,7 @@ TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
     DeleteFamily(store, kind);
     int number = 0;
     for (const TListRow& row : rows) {
+        if (HasLineBreak(row)) continue;
         switch (kind) {
             case TFamilyKind::Go:
                 if (row.Value.empty()) break;

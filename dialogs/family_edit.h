@@ -35,7 +35,8 @@ struct TFamilyStoreResult {
 };
 // Replaces the family in the store by rows: the family's lines go, then one line per row in
 // row order (an empty value removes its key instead). Bookmarks without a folder and empty
-// masks are skipped and the later rows numbered on, since readers stop at the first gap.
+// masks are skipped and the later rows numbered on, since readers stop at the first gap; rows
+// holding a line break are skipped too.
 TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
                                const std::vector<TListRow>& rows);
 

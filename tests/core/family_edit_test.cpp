@@ -54,9 +54,11 @@ TEST_F(FamilyEditTest, WritingBackPutsTheFamilyAtTheEndInRowOrder) {
     EXPECT_EQ(store.Lines(), (Lines{"Width=800", "Height=600", "Extb=2", "Extc=3", "Exttxt=new",
                                     "Go1=Docs,C:\\Docs", "Go2=,C:\\Temp"}));
 
-    // Empty bookmarks and masks would stop the readers: skipped, the rest numbered on.
+    // Empty bookmarks and masks would stop the readers, a line break would add a line:
+    // skipped, the rest numbered on.
     StoreFamily(store, TFamilyKind::Go, {{"x", ""}, {"", "C:\\A"}, {"", ""}, {"B", "C:\\B"}});
-    StoreFamily(store, TFamilyKind::Msk, {{"", ""}, {"*.c", ""}, {"", ""}, {"*.h", ""}});
+    StoreFamily(store, TFamilyKind::Msk,
+                {{"", ""}, {"*.c", ""}, {"*.x\r\nWidth=1", ""}, {"*.h", ""}});
     EXPECT_EQ(Lines(store.Lines().end() - 4, store.Lines().end()),
               (Lines{"Go1=,C:\\A", "Go2=B,C:\\B", "Msk1=*.c", "Msk2=*.h"}));
 }
