@@ -8,6 +8,9 @@
 // The families of the settings menu's six editing commands, in their order.
 enum class TFamilyKind { Ext = 0, Pop = 1, Go = 2, Msk = 3, Menu = 4, Other = 5 };
 
+// How the entry editor treats a row: bookmarks and masks share one kind.
+enum class TEditorKind { Ext = 0, Pop = 1, GoMsk = 2, Menu = 3, Other = 4 };
+
 // One row of the list editor; what name and value hold depends on the family.
 struct TListRow {
     std::string Name;
@@ -32,4 +35,14 @@ struct TEntryEdit {
     std::string Name;
     std::string Value;
     std::vector<std::string> MenuRows;  // as in TFamilyEdit
+};
+
+// The entry editor's fields as the user sees and types them.
+struct TEntryFields {
+    std::string Name;      // EdtExt
+    int MenuIndex = -1;    // CmbMenu, -1 when nothing is chosen
+    std::string Shortcut;  // CmbShortcut
+    std::string Command;   // EdtCmd
+    int OpenMode = 0;      // CmbOpenMode index: mode digit - 1
+    bool operator==(const TEntryFields&) const = default;
 };

@@ -1,0 +1,149 @@
+#include "dialogs/family_edit.h"
+
+#include <utility>
+
+#include "app/integer_text.h"
+#include "app/sjis.h"
+#include "app/split_fields.h"
+#include "dialogs/entry_edit.h"
+
+namespace {
+
+const TFamilyInfo kFamilies[] = {
+    {"拡張子別ｱﾌﾟﾘｹｰｼｮﾝ", "Ext", false, TEditorKind::Ext},
+    {"ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰ", "Pop", false, TEditorKind::Pop},
+    {"栞の編集", "Go", true, TEditorKind::GoMsk},
+    {"ﾏｽｸの編集", "Msk", true, TEditorKind::GoMsk},
+    {"ﾒﾆｭｰのｼｮｰﾄｶｯﾄ", "Menu", false, TEditorKind::Menu},
+    {"その他", "Ico", false, TEditorKind::Other},
+};
+
+// The store looks keys up without case, so "maxfiles" would replace the MaxFiles line too.
+bool IsMaxFilesKey(std::string_view name) { return sjis::UpperCase(name) == "MAXFILES"; }
+
+// A line break would split the row into lines of their own; the entry editor refuses them.
+bool HasLineBreak(const TListRow& row) {
+    return (row.Name + row.Value).find_first_of("\r\n") != std::string::npos;
+}
+
+}  // namespace
+
+const TFamilyInfo& FamilyInfo(TFamilyKind kind) { return kFamilies[static_cast<int>(kind)]; }
+
+std::vector<TListRow> LoadFamily(const TSettings& store, TFamilyKind kind) {
+    const std::string_view prefix = FamilyInfo(kind).Prefix;
+    std::vector<TListRow> rows;
+    std::vector<std::string> fields;
+    for (const std::string& line : store.Lines()) {
+        if (!TSettings::InFamily(line, prefix)) continue;
+        std::string_view rest = line;
+        if (kind != TFamilyKind::Other) rest.remove_prefix(prefix.size());
+        const std::size_t eq = rest.find('=');
+        TListRow row{std::string(rest.substr(0, eq)), eq == std::string_view::npos
+                                                          ? std::string()
+                                                          : std::string(rest.substr(eq + 1))};
+        if (kind == TFamilyKind::Go) {
+            SplitFields(row.Value, ',', fields);
+            if (fields.size() >= 2) {
+                row = {fields[0], fields[1]};
+            } else {
+                row.Name.clear();
+            }
+        } else if (kind == TFamilyKind::Msk) {
+            row = {row.Value, ""};
+        }
+        rows.push_back(std::move(row));
+    }
+    if (kind == TFamilyKind::Other) {
+        rows.push_back({"DefaultApp", store.Value("DefaultApp")});
+        rows.push_back({"MaxFiles", store.Value("MaxFiles")});
+    }
+    return rows;
+}
+
+void DeleteFamily(TSettings& store, TFamilyKind kind) {
+    store.DeleteFamily(FamilyInfo(kind).Prefix);
+}
+
+TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
+                               const std::vector<TListRow>& rows) {
+    const std::string prefix = FamilyInfo(kind).Prefix;
+    TFamilyStoreResult result;
+    DeleteFamily(store, kind);
+    int number = 0;
+    for (const TListRow& row : rows) {
+        if (HasLineBreak(row)) continue;
+        switch (kind) {
+            case TFamilyKind::Go:
+                if (row.Value.empty()) break;
+                store.Set(prefix + std::to_string(++number), row.Name + "," + row.Value);
+                break;
+            case TFamilyKind::Msk:
+                if (row.Name.empty()) break;
+                store.Set(prefix + std::to_string(++number), row.Name);
+                break;
+            case TFamilyKind::Other:
+                if (IsMaxFilesKey(row.Name)) {
+                    // A value that is not a count would make the next start refuse the file.
+                    const std::optional<std::int32_t> count = ParseInteger(row.Value);
+                    if (!count || *count < 1) {
+                        result.RefusedMaxFiles.push_back(row.Value);
+                        break;
+                    }
+                    result.MaxFiles = *count;
+                }
+                store.Set(row.Name, row.Value);
+                break;
+            default: store.Set(prefix + row.Name, row.Value);
+        }
+    }
+    return result;
+}
+
+std::string RefusedMaxFilesMessage(std::string_view value) {
+    return "MaxFilesには1以上の整数を入れてください\n「" + std::string(value) +
+           "」は使わず、前の値のままにしました";
+}
+
+std::optional<TFamilyStoreResult> EditFamily(TSettings& store, TFamilyKind kind,
+                                             const TMenuItem& mainMenu,
+                                             const std::function<bool(TFamilyEdit&)>& edit) {
+    TFamilyEdit family{FamilyInfo(kind).Caption, kind, LoadFamily(store, kind), {}};
+    if (kind == TFamilyKind::Menu) family.MenuRows = MenuRows(mainMenu);
+    if (!edit(family)) return std::nullopt;
+    return StoreFamily(store, kind, family.Rows);
+}
+
+std::string RowText(const TListRow& row) { return row.Name + "　" + row.Value; }
+
+std::string DeleteRowQuestion(const TListRow& row) {
+    return row.Name + "\nを削除してよろしいですか?";
+}
+
+TEntryEdit EntryForNew(const TFamilyEdit& family) {
+    return {"新規", family.Kind, "", "", family.MenuRows};
+}
+
+std::optional<TEntryEdit> EntryForRow(const TFamilyEdit& family, int index) {
+    if (index < 0 || index >= static_cast<int>(family.Rows.size())) return std::nullopt;
+    const TListRow& row = family.Rows[index];
+    return TEntryEdit{"編集", family.Kind, row.Name, row.Value, family.MenuRows};
+}
+
+bool DeleteRow(std::vector<TListRow>& rows, int index) {
+    if (index < 0 || index >= static_cast<int>(rows.size())) return false;
+    rows.erase(rows.begin() + index);
+    return true;
+}
+
+int MoveRowUp(std::vector<TListRow>& rows, int index) {
+    if (index < 1 || index >= static_cast<int>(rows.size())) return index;
+    std::swap(rows[index], rows[index - 1]);
+    return index - 1;
+}
+
+int MoveRowDown(std::vector<TListRow>& rows, int index) {
+    if (index < 0 || index + 1 >= static_cast<int>(rows.size())) return index;
+    std::swap(rows[index], rows[index + 1]);
+    return index + 1;
+}
