@@ -60,6 +60,7 @@ TEST_F(Launching, EnterStartsTheAssociatedProgramAndF1OpensTheHelp) {
     SelectListItem(window.List, 0);
     TypeKey(VK_RETURN);
     EXPECT_TRUE(EndWindowWithTitle("enter_me.txt"));
+    EXPECT_EQ(window.FolderText(), WorkFolder);  // a file opens no folder
     BringToFront(window.Main);
     TypeKey(VK_F1);
     EXPECT_TRUE(EndWindowWithTitle("readme.txt"));
