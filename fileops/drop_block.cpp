@@ -22,6 +22,7 @@ std::string NewDropBlock() {
 }
 
 bool AddDropFile(std::string& block, std::string_view path) {
+    if (path.empty()) return true;  // an empty name would end the list there
     if (block.size() + path.size() + 1 >= kDropBlockLimit) return false;
     if (path.find('\0') != std::string_view::npos) return false;
     // Insert before the final NUL: name, its NUL, then the final NUL again.

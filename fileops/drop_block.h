@@ -16,6 +16,7 @@ inline constexpr std::size_t kDropBlockLimit = 65536;
 // An empty block: the header and the final NUL.
 std::string NewDropBlock();
 // Appends path before the final NUL; false (block unchanged) when it would reach the limit.
+// An empty path is left out: it would end the list for every name behind it.
 bool AddDropFile(std::string& block, std::string_view path);
 // The names of a block received from outside, after checking its bounds and terminators;
 // nothing when the block is malformed or wide.

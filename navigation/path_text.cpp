@@ -3,9 +3,16 @@
 #include "app/sjis.h"
 
 namespace {
+// One walk: the text up to the end of its last character that is not a single-byte
+// backslash. Cutting trailing backslashes never changes how the characters before them read.
 std::string_view DropTrailingBackslashes(std::string_view path) {
-    while (sjis::EndsWithBackslash(path)) path.remove_suffix(1);
-    return path;
+    std::size_t keep = 0;
+    for (std::size_t i = 0; i < path.size();) {
+        std::size_t len = sjis::CharLength(path, i);
+        i += len;
+        if (len != 1 || path[i - 1] != '\\') keep = i;
+    }
+    return path.substr(0, keep);
 }
 }  // namespace
 

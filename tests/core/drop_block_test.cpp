@@ -43,6 +43,14 @@ TEST(DropBlockTest, PathsAreAddedInOrderBeforeTheFinalNul) {
               (Names{"C:\\a.txt", "D:\\Work", "C:\\\x95\x5C\\\x83\x7C.doc"}));
 }
 
+TEST(DropBlockTest, EmptyPathsAreLeftOutSoTheRestStillArrive) {
+    std::string block = NewDropBlock();
+    ASSERT_TRUE(AddDropFile(block, "A"));
+    ASSERT_TRUE(AddDropFile(block, ""));
+    ASSERT_TRUE(AddDropFile(block, "B"));
+    EXPECT_EQ(ParseDropBlock(block), (Names{"A", "B"}));
+}
+
 TEST(DropBlockTest, BlockStaysBelow64KiB) {
     std::string block = NewDropBlock();
     // 17 + 65518 + 1 would be 65,536 bytes: refused, nothing changes.
