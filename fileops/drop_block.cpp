@@ -31,6 +31,23 @@ bool AddDropFile(std::string& block, std::string_view path) {
     return true;
 }
 
+bool DropListInside(std::string_view block) {
+    if (block.size() < kSystemDropHeaderSize) return false;
+    const std::uint32_t offset = GetU32(block, 0);
+    if (offset < kSystemDropHeaderSize || offset >= block.size()) return false;
+    const bool wide = GetU32(block, 16) != 0;
+    const std::size_t unit = wide ? 2 : 1;
+    // Names end in one zero character each and the list in one more: look for two in a row
+    // (or one at the very start, for an empty list).
+    bool previousZero = true;
+    for (std::size_t pos = offset; pos + unit <= block.size(); pos += unit) {
+        const bool zero = block[pos] == '\0' && (!wide || block[pos + 1] == '\0');
+        if (zero && previousZero) return true;
+        previousZero = zero;
+    }
+    return false;
+}
+
 std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block) {
     if (block.size() < kDropHeaderSize + 1) return std::nullopt;
     std::uint32_t offset = GetU32(block, 0);

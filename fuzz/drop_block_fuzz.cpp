@@ -13,6 +13,10 @@ void FuzzOne(const std::uint8_t* data, std::size_t size) {
     if (auto names = ParseDropBlock(bytes)) {
         for (const std::string& name : *names) FUZZ_CHECK(!name.empty() && name.size() < size);
     }
+    // A system drop header with its list inside: an ANSI list then also parses.
+    if (DropListInside(bytes) && bytes.size() > 16 && bytes[16] == 0 && bytes[17] == 0 &&
+        bytes[18] == 0 && bytes[19] == 0)
+        FUZZ_CHECK(ParseDropBlock(bytes).has_value());
     std::string block = NewDropBlock();
     std::vector<std::string> added;
     std::size_t start = 0;

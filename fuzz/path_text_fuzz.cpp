@@ -1,4 +1,5 @@
 // Folder texts and the Shift-JIS searches under them.
+#include <algorithm>
 #include <string>
 
 #include "app/sjis.h"
@@ -38,6 +39,13 @@ void FuzzOne(const std::uint8_t* data, std::size_t size) {
     FUZZ_CHECK(caption.size() <= size + 1);
     IsServerPath(path);
     IsAbsolutePath(path);
+
+    const std::string pattern = FolderSearchPattern(path);
+    // The folder stays (a server path's first backslash goes into the "UNC" prefix).
+    const std::string_view tail = path.substr(std::min<std::size_t>(size, 1));
+    FUZZ_CHECK(pattern.size() >= tail.size() + 3 &&
+               pattern.compare(pattern.size() - tail.size() - 3, std::string::npos,
+                               std::string(tail) + "*.*") == 0);
 
     const std::string folder = FolderForAppend(path);
     if (path != kDrivesFolder) {

@@ -51,3 +51,14 @@ bool IsAbsolutePath(std::string_view path) {
     return path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
            ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
+
+std::string FolderSearchPattern(std::string_view folder) {
+    constexpr std::size_t kMaxPath = 260;  // characters, with the terminating NUL
+    std::string pattern = std::string(folder) + "*.*";
+    if (pattern.size() < kMaxPath || !IsAbsolutePath(pattern)) return pattern;
+    if (pattern[0] != '\\') return "\\\\?\\" + pattern;
+    // A device or long form already ('\\?\', '\\.\') is left as it is.
+    if (pattern.size() > 3 && (pattern[2] == '?' || pattern[2] == '.') && pattern[3] == '\\')
+        return pattern;
+    return "\\\\?\\UNC" + pattern.substr(1);
+}

@@ -114,6 +114,18 @@ TEST(PathTextTest, ManyTrailingBackslashesAreDroppedInOneWalk) {
     EXPECT_EQ(ParentPath(path), "C:\\");
 }
 
+TEST(PathTextTest, LongSearchPatternsTakeTheLongForm) {
+    const std::string name(255, 'a');
+    EXPECT_EQ(FolderSearchPattern("C:\\Windows\\"), "C:\\Windows\\*.*");
+    EXPECT_EQ(FolderSearchPattern("Y:\\" + std::string(252, 'a') + "\\"),  // 259 characters
+              "Y:\\" + std::string(252, 'a') + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern("Y:\\" + name + "\\"), "\\\\?\\Y:\\" + name + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern("\\\\srv\\share\\" + name + "\\"),
+              "\\\\?\\UNC\\srv\\share\\" + name + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern("\\\\?\\Y:\\" + name + "\\"), "\\\\?\\Y:\\" + name + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern(name + "\\"), name + "\\*.*");  // relative: as it is
+}
+
 TEST(PathTextTest, AbsolutePathsStartWithDriveOrServer) {
     EXPECT_TRUE(IsAbsolutePath("C:\\"));
     EXPECT_TRUE(IsAbsolutePath("c:\\work"));
