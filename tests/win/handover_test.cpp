@@ -113,16 +113,8 @@ TEST_F(HandOver, ForeignDropHandlesAreIgnoredAndLeftAlone) {
         GlobalLockGuard lock(ours.get());
         std::memset(lock.Data(), 0xFF, 64);
     }
-    // A drop header whose name list runs to the end of the block without its final zero.
-    UniqueGlobal open(::GlobalAlloc(GHND, sizeof(DROPFILES) + 4));
-    {
-        GlobalLockGuard lock(open.get());
-        static_cast<DROPFILES*>(lock.Data())->pFiles = sizeof(DROPFILES);
-        std::memset(static_cast<char*>(lock.Data()) + sizeof(DROPFILES), 'a', 4);
-    }
     for (WPARAM handle :
-         {reinterpret_cast<WPARAM>(ours.get()), reinterpret_cast<WPARAM>(open.get()),
-          WPARAM{0x850008}, WPARAM{0x12345678}, WPARAM{1}})
+         {reinterpret_cast<WPARAM>(ours.get()), WPARAM{0x850008}, WPARAM{0x12345678}, WPARAM{1}})
         ::SendMessageA(form->Handle(), WM_DROPFILES, handle, 0);
     PumpMessages();
     EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"first"});
