@@ -101,7 +101,7 @@ void TFrmFile::mnSetSaveClick() {
 }
 
 void TFrmFile::FormClose() {
-    DragToNextArmed = false;
+    EndDragToNext();
     SaveSettings();
     if (oleInitialized_) {
         ::OleUninitialize();
