@@ -1,12 +1,17 @@
 // Files exchanged with other processes: a second instance's file copied into the running
-// window's folder, Alt+D armed and disarmed, and render requests and copy data from a foreign
-// process that must neither crash the window nor make it write anything.
+// window's folder and its shortcut to a folder opened, Alt+D armed and disarmed, and render
+// requests and copy data from a foreign process that must neither crash the window nor make it
+// write anything.
+
 // <commctrl.h> needs <windows.h> before it.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 // clang-format on
 
+#include "platform/com_ptr_win.h"
 #include "tests/e2e/tabora_fixture_win.h"
 
 namespace e2e {
@@ -38,6 +43,37 @@ TEST_F(Exchange, SecondInstanceCopiesAFileIntoTheCurrentFolder) {
     EXPECT_NE(::GetFileAttributesA((WorkFolder + "\\表.txt").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(window.Tabs(), Names{"work"});
     EXPECT_TRUE(first->IsRunning());
+}
+
+TEST_F(Exchange, SecondInstanceWithAShortcutToAFolderOpensTheFolder) {
+    const std::string linkPath = Folder.Path() + "行き先.lnk";
+    {
+        ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+        HRESULT saved = E_FAIL;
+        {
+            ComPtr<IShellLinkA> link;
+            ASSERT_EQ(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IShellLinkA, link.PutVoid()),
+                      S_OK);
+            link->SetPath(Source.c_str());
+            ComPtr<IPersistFile> file;
+            ASSERT_EQ(link.As(file, IID_IPersistFile), S_OK);
+            wchar_t wide[MAX_PATH] = {};
+            ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
+            saved = file->Save(wide, TRUE);
+        }
+        ::CoUninitialize();
+        ASSERT_EQ(saved, S_OK);
+    }
+    RemoteApp* first = nullptr;
+    MainWindow window(StartMainWindow(first));
+    ASSERT_TRUE(window.Main && window.Complete());
+    RemoteApp& second = Start(QuoteArgument(linkPath));
+    ASSERT_TRUE(second.WaitForExit());
+    EXPECT_EQ(Settle([&] { return window.Tabs(); }, Names{"work", "元"}), (Names{"work", "元"}));
+    EXPECT_EQ(Settle([&] { return window.Items(); }, Names{"表.txt"}), Names{"表.txt"});
+    // The shortcut itself was not copied anywhere.
+    EXPECT_EQ(::GetFileAttributesA((WorkFolder + "\\行き先.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(Exchange, AltDTwiceDisarmsWithoutPosting) {
