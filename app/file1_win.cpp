@@ -74,6 +74,11 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnReplication", &TFrmFile::mnReplicationClick},
         {"mnMakeShortcut", &TFrmFile::mnMakeShortcutClick},
         {"mnDragStart", &TFrmFile::mnDragStartClick},
+        {"mnHelp", &TFrmFile::mnHelpClick},
+        {"mnAbout", &TFrmFile::mnAboutClick},
+        {"mnProperty", &TFrmFile::mnPropertyClick},
+        {"Find1", &TFrmFile::Find1Click},
+        {"mnSetUpdate", &TFrmFile::mnSetUpdateClick},
     };
     return handlers;
 }
@@ -99,10 +104,7 @@ const std::set<std::string>& MenuItemsToCome() {
                                                 "mnPopup",
                                                 // settings editors and update
                                                 "mnSetExt", "mnSetPopup", "mnSetBookmark",
-                                                "mnSetMask", "mnSetMenusk", "mnSetEtc",
-                                                "mnSetUpdate",
-                                                // find, help and about
-                                                "Find1", "mnHelp", "mnAbout"};
+                                                "mnSetMask", "mnSetMenusk", "mnSetEtc"};
     return names;
 }
 
@@ -508,6 +510,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             ::DestroyWindow(hwnd_);
             return 0;
         case WM_ACTIVATE:
+            FormActivate(wParam);
             // Keep the control that had the keys, so coming back to the window goes on there.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();

@@ -17,6 +17,7 @@
 #include "app/settings_keys.h"
 #include "app/settings_store.h"
 #include "app/tab_slots.h"
+#include "commands/command_template.h"
 #include "commands/menu_model.h"
 #include "fileops/drag_start.h"
 #include "fileops/scmake_win.h"
@@ -152,7 +153,6 @@ public:
     // Keys of the file list; true when the key was one of its commands.
     bool ListView1KeyDown(int key);
     void ListView1DblClick();
-    void OpenSelection();
     // The tab whose rectangle holds point (tab strip coordinates), or -1.
     int TabAtPoint(POINT point, bool skipCurrent) const;
     void ShowTab(int index);
@@ -217,6 +217,24 @@ public:
     bool ListView1Editing(int row);
     void ListView1Edited(int row, const char* text);
     void StartEdit(int row);
+
+    // ---- launching (commands/)
+    // Expands a command template acting on arguments and starts it (DefaultApp once for a
+    // document without association; the "実行ｴﾗｰ" box otherwise).
+    void RunCommand(const std::string& commandTemplate, const std::string& arguments);
+    // The selection by the association of its first item, or by command when it is given.
+    void OpenSelection(const std::string& command = "");
+    // One item of the selection; false when the walk ends (a folder was entered).
+    bool OpenItem(const std::string& name, const std::string& command, bool isFolder);
+    // The first top-level window in Z order whose title contains text, or null.
+    HWND FindWindowByTitle(const std::string& text) const;
+    // The window was activated (WM_ACTIVATE's wParam): a refresh left by a launch runs now.
+    void FormActivate(WPARAM state);
+    void mnHelpClick();
+    void mnAboutClick();
+    void mnPropertyClick();
+    void Find1Click();
+    void mnSetUpdateClick();
 
     // ---- files dropped in (fileops/)
     void DropFiles(const std::vector<std::string>& names);
@@ -306,6 +324,8 @@ private:
     LRESULT HandleNotify(const NMHDR& nm);
     void ProcessPendingHandOver();
     void ReadShares(const std::string& folder, TTabSlot& slot);
+    CommandContext LaunchContext() const;
+    void CarryOutLaunch(const CommandLaunch& launch, const CommandContext& context);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
     LRESULT TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);

@@ -1,16 +1,9 @@
-// Keys and double-click of the file list, and opening the selection.
+// Keys and double-click of the file list.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "app/file1_win.h"
-
-void TFrmFile::OpenSelection() {
-    const std::vector<RowEntry> selected = SelectedEntries(1);
-    // Of a selection that starts with a folder only that folder is entered.
-    if (!selected.empty() && selected.front().Kind == '0')
-        OpenFolder(CurrentFolder() + TabSlots[ListedSlot].Names[selected.front().Entry], true);
-}
 
 bool TFrmFile::ListView1KeyDown(int key) {
     const bool shift = ::GetKeyState(VK_SHIFT) < 0;
@@ -20,7 +13,10 @@ bool TFrmFile::ListView1KeyDown(int key) {
     switch (key) {
         case VK_BACK: GoUp(); return true;
         case VK_RETURN:
-            if (!alt) OpenSelection();
+            if (alt)
+                mnPropertyClick();
+            else
+                OpenSelection();
             return true;
         case VK_LEFT:
             if (alt) GoBack();

@@ -47,10 +47,12 @@ class RecordingLauncher final : public Launcher {
 public:
     LaunchResult Run(const LaunchPlan& plan) override {
         Plans.push_back(plan);
+        if (Plans.size() <= Answers.size()) return Answers[Plans.size() - 1];
         return Answer;
     }
     std::vector<LaunchPlan> Plans;
-    LaunchResult Answer{true, 42, 0};  // how every launch ends
+    std::vector<LaunchResult> Answers;  // how the first launches end, in order
+    LaunchResult Answer{true, 42, 0};   // how every further launch ends
 };
 
 // Puts a fresh double into one of the window's seats (form.Shell, form.Launch) and returns it.
