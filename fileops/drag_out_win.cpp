@@ -70,6 +70,14 @@ extern "C" HGLOBAL CreateDropFileMem(const char* const* paths, int count) {
     return GlobalBlock(bytes, GMEM_MOVEABLE | GMEM_ZEROINIT);
 }
 
+bool PostDropBlock(HWND window, const std::string& block) {
+    UniqueGlobal memory(GlobalBlock(block, GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE));
+    if (!memory || !::PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory.get()), 0))
+        return false;
+    static_cast<void>(memory.release());
+    return true;
+}
+
 std::vector<std::string> TFrmFile::SelectedPaths() const {
     std::vector<std::string> paths;
     const std::string folder = CurrentFolder();
@@ -156,14 +164,10 @@ void TFrmFile::DropOnNextActivated() {
             return;
         }
     }
-    UniqueGlobal memory(GlobalBlock(block, GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE));
-    if (!memory) {
+    if (!PostDropBlock(target, block)) {
         EndDragToNext();
         return;
     }
-    // The receiver owns the block once the message is on its way.
-    if (::PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory.get()), 0))
-        static_cast<void>(memory.release());
     SetStatus(std::string("ﾄﾞﾛｯﾌﾟ: ") + title);
     EndDragToNext();
 }
