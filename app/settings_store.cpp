@@ -3,7 +3,7 @@
 #include <algorithm>
 
 void TSettings::LoadFromBytes(std::string_view bytes) {
-    lines_.clear();
+    Clear();
     // A NUL byte stays an ordinary byte of its line: ending the text there would drop every
     // setting behind it at the next save.
     std::size_t start = 0;
@@ -50,15 +50,18 @@ bool TSettings::InFamily(std::string_view line, std::string_view prefix) {
     return line.substr(0, prefix.size()) == prefix;
 }
 
-std::ptrdiff_t TSettings::FindLine(std::string_view key) const {
+void TSettings::BuildIndex() const {
+    index_.clear();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
-        std::size_t eq = line.find('=');
-        if (eq == std::string::npos) continue;
-        if (collator_->Equal(std::string_view(line).substr(0, eq), key))
-            return static_cast<std::ptrdiff_t>(i);
+        if (HasName(lines_[i])) index_.try_emplace(collator_->SortKey(NameOf(lines_[i])), i);
     }
-    return -1;
+    indexed_ = true;
+}
+
+std::ptrdiff_t TSettings::FindLine(std::string_view key) const {
+    if (!indexed_) BuildIndex();
+    auto found = index_.find(collator_->SortKey(key));
+    return found == index_.end() ? -1 : static_cast<std::ptrdiff_t>(found->second);
 }
 
 std::string TSettings::Value(std::string_view key) const {
@@ -66,21 +69,35 @@ std::string TSettings::Value(std::string_view key) const {
     return i < 0 ? std::string() : std::string(ValueOf(lines_[i]));
 }
 
-void TSettings::Set(std::string_view key, std::string_view value) {
+namespace {
+std::string WithoutLineBreaks(std::string_view text) {
+    std::string out(text);
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return out;
+}
+}  // namespace
+
+void TSettings::Set(std::string_view rawKey, std::string_view value) {
+    const std::string key = WithoutLineBreaks(rawKey);
     std::ptrdiff_t i = FindLine(key);
     if (value.empty()) {
-        if (i >= 0) lines_.erase(lines_.begin() + i);
+        if (i >= 0) {
+            lines_.erase(lines_.begin() + i);
+            indexed_ = false;
+        }
         return;
     }
-    std::string line;
-    line.reserve(key.size() + 1 + value.size());
-    line.append(key).append("=").append(value);
-    if (i >= 0)
+    std::string line = key + "=" + WithoutLineBreaks(value);
+    if (i >= 0) {
         lines_[i] = std::move(line);
-    else
-        lines_.push_back(std::move(line));
+        return;
+    }
+    lines_.push_back(std::move(line));
+    if (indexed_) index_.try_emplace(collator_->SortKey(NameOf(lines_.back())), lines_.size() - 1);
 }
 
 void TSettings::DeleteFamily(std::string_view prefix) {
     std::erase_if(lines_, [&](const std::string& line) { return InFamily(line, prefix); });
+    indexed_ = false;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/collator.h"
@@ -23,13 +24,18 @@ public:
     // Value of the first line whose name equals key under the collator; "" when none.
     std::string Value(std::string_view key) const;
     // Non-empty value: replace the first match in place (spelled as key) or append.
-    // Empty value: delete the first match only.
+    // Empty value: delete the first match only. Every CR and LF of key and value becomes a
+    // blank: a line break would add lines of its own to the file, ahead of the real keys.
     void Set(std::string_view key, std::string_view value);
     // Remove every line that begins with prefix, compared byte-exactly.
     void DeleteFamily(std::string_view prefix);
 
     const std::vector<std::string>& Lines() const { return lines_; }
-    void Clear() { lines_.clear(); }
+    void Clear() {
+        lines_.clear();
+        index_.clear();
+        indexed_ = false;
+    }
 
     // Name: bytes before the first "="; value: everything after it. A line without "=" has
     // no name and never matches.
@@ -41,7 +47,13 @@ public:
 
 private:
     std::ptrdiff_t FindLine(std::string_view key) const;
+    void BuildIndex() const;
 
     const Collator* collator_;
     std::vector<std::string> lines_;
+    // The first line of each name, by the collator's sort key (equal keys are equal names):
+    // numbered keys such as Go1..GoN are looked up without scanning every line each time.
+    // Built on first lookup; an append keeps it, anything that moves lines drops it.
+    mutable std::unordered_map<std::string, std::size_t> index_;
+    mutable bool indexed_ = false;
 };

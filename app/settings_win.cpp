@@ -6,8 +6,28 @@
 
 #include "app/file1_win.h"
 #include "app/settings_file_win.h"
+#include "listing/window_place.h"
 #include "platform/dc_win.h"
 #include "platform/text_win.h"
+
+namespace {
+TRectPx ToRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetMonitorInfoA(monitor, &info))
+        reinterpret_cast<std::vector<MonitorArea>*>(areas)->push_back(
+            {ToRect(info.rcMonitor), ToRect(info.rcWork)});
+    return TRUE;
+}
+
+std::vector<MonitorArea> Monitors() {
+    std::vector<MonitorArea> areas;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+}  // namespace
 
 bool TFrmFile::LoadSettings() {
     std::optional<std::string> bytes = ReadFileBytes(SettingsPath);
@@ -15,7 +35,8 @@ bool TFrmFile::LoadSettings() {
     Settings.LoadFromBytes(*bytes);
     std::optional<StartSettings> s = ReadStartSettings(Settings);
     if (!s) return false;
-    ::MoveWindow(hwnd_, s->Left, s->Top, s->Width, s->Height, FALSE);
+    const TRectPx bounds = PlaceOnMonitor({s->Left, s->Top, s->Width, s->Height}, Monitors());
+    ::MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, FALSE);
     DefaultSortKind = s->SortKind;
     ::SetWindowTextA(CmbMask, s->Mask.c_str());
     RECT dir{};

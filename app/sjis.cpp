@@ -42,6 +42,13 @@ bool EndsWithBackslash(std::string_view text) {
     return !text.empty() && FindLast(text, '\\') == text.size() - 1;
 }
 
+bool EndsWithLoneLeadByte(std::string_view text) {
+    std::size_t last = npos;
+    for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) last = i;
+    return last != npos && last + 1 == text.size() &&
+           IsLeadByte(static_cast<unsigned char>(text[last]));
+}
+
 namespace {
 template <typename Map>
 std::string MapSingleBytes(std::string_view text, Map map) {

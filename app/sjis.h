@@ -34,6 +34,9 @@ std::size_t LastSeparator(std::string_view text);
 // True when the last character of text is a single-byte backslash.
 bool EndsWithBackslash(std::string_view text);
 
+// True when the last character is a lead byte with no byte after it.
+bool EndsWithLoneLeadByte(std::string_view text);
+
 // Upper/lower case of the single-byte letters a-z/A-Z only; double-byte characters
 // (including their trail bytes, which may look like letters) are left alone.
 std::string UpperCase(std::string_view text);

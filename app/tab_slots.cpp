@@ -63,7 +63,11 @@ void MoveTabPosition(TTabToSlot& map, int tabCount, int from, int to) {
 std::string FolderForAppend(std::string_view folder) {
     if (folder == kDrivesFolder) return {};
     std::string out(folder);
-    if (!sjis::EndsWithBackslash(out)) out += '\\';
+    if (sjis::EndsWithBackslash(out)) return out;
+    // A lone lead byte at the end would take the separator as its second byte, and so would
+    // the system: that pair stays a character and a second backslash separates.
+    if (sjis::EndsWithLoneLeadByte(out)) out += '\\';
+    out += '\\';
     return out;
 }
 

@@ -56,8 +56,8 @@ void RemoveTabPosition(TTabToSlot& map, int tabCount, int position);
 // Dragging the tab at position from to position to.
 void MoveTabPosition(TTabToSlot& map, int tabCount, int from, int to);
 
-// A folder made ready for appending a name: "" for the drive list, otherwise with one
-// trailing single-byte backslash.
+// A folder made ready for appending a name: "" for the drive list, otherwise ending in a
+// single-byte backslash.
 std::string FolderForAppend(std::string_view folder);
 
 // The listing index behind list item i of the shown window [pageStart, pageEnd).

@@ -22,12 +22,30 @@ std::string NewDropBlock() {
 }
 
 bool AddDropFile(std::string& block, std::string_view path) {
+    if (path.empty()) return true;  // an empty name would end the list there
     if (block.size() + path.size() + 1 >= kDropBlockLimit) return false;
     if (path.find('\0') != std::string_view::npos) return false;
     // Insert before the final NUL: name, its NUL, then the final NUL again.
     block.insert(block.size() - 1, path);
     block.insert(block.size() - 1, 1, '\0');
     return true;
+}
+
+bool DropListInside(std::string_view block) {
+    if (block.size() < kSystemDropHeaderSize) return false;
+    const std::uint32_t offset = GetU32(block, 0);
+    if (offset < kSystemDropHeaderSize || offset >= block.size()) return false;
+    const bool wide = GetU32(block, 16) != 0;
+    const std::size_t unit = wide ? 2 : 1;
+    // Names end in one zero character each and the list in one more: look for two in a row
+    // (or one at the very start, for an empty list).
+    bool previousZero = true;
+    for (std::size_t pos = offset; pos + unit <= block.size(); pos += unit) {
+        const bool zero = block[pos] == '\0' && (!wide || block[pos + 1] == '\0');
+        if (zero && previousZero) return true;
+        previousZero = zero;
+    }
+    return false;
 }
 
 std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block) {

@@ -16,7 +16,14 @@ inline constexpr std::size_t kDropBlockLimit = 65536;
 // An empty block: the header and the final NUL.
 std::string NewDropBlock();
 // Appends path before the final NUL; false (block unchanged) when it would reach the limit.
+// An empty path is left out: it would end the list for every name behind it.
 bool AddDropFile(std::string& block, std::string_view path);
+// The size of the system's drop header (offset of the names, point, non-client flag, wide flag).
+inline constexpr std::size_t kSystemDropHeaderSize = 20;
+// True when the bytes of a memory block hold a system drop header whose name list (ANSI or
+// wide, by its flag) ends inside them: only then may the system be asked for its names.
+bool DropListInside(std::string_view block);
+
 // The names of a block received from outside, after checking its bounds and terminators;
 // nothing when the block is malformed or wide.
 std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block);

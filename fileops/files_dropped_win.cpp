@@ -8,6 +8,7 @@
 #include "app/file1_win.h"
 #include "app/sjis.h"
 #include "fileops/drop_block.h"
+#include "platform/unique_handle_win.h"
 
 namespace {
 bool HasLinkExtension(const std::string& name) {
@@ -37,7 +38,25 @@ void TFrmFile::ProcessPendingHandOver() {
     for (const auto& names : pending) DropFiles(names);
 }
 
+namespace {
+// Any program can post WM_DROPFILES with any value, even that of one of our own memory blocks.
+// A handle is taken only when it is a live global block of this process whose drop header and
+// name list lie inside it; anything else is left alone, neither read nor freed.
+bool IsDropHandle(HDROP handle) {
+    auto* memory = reinterpret_cast<HGLOBAL>(handle);
+    if (!memory) return false;
+    const UINT flags = ::GlobalFlags(memory);
+    if (flags == GMEM_INVALID_HANDLE || (flags & GMEM_DISCARDED)) return false;
+    const SIZE_T size = ::GlobalSize(memory);
+    if (size < kSystemDropHeaderSize) return false;
+    GlobalLockGuard lock(memory);
+    if (!lock.Data()) return false;
+    return DropListInside(std::string_view(static_cast<const char*>(lock.Data()), size));
+}
+}  // namespace
+
 void TFrmFile::WMDropFiles(HDROP handle) {
+    if (!IsDropHandle(handle)) return;
     std::vector<std::string> names;
     {
         UniqueDrop drop(handle);

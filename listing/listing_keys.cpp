@@ -29,12 +29,15 @@ std::string ListingKey(const TTabSlot& slot, std::size_t entry, int sortKind) {
 }
 
 std::int32_t EntryIndexOfKey(std::string_view key) {
-    std::size_t mark = key.find('\xFF');
+    // The last mark: a name may hold 0xFF itself (CP932 gives it to U+F8F3).
+    std::size_t mark = key.rfind('\xFF');
     if (mark == std::string_view::npos || mark + 1 >= key.size()) return -1;
     std::int32_t index = 0;
     for (std::size_t i = mark + 1; i < key.size(); ++i) {
         if (key[i] < '0' || key[i] > '9') return -1;
-        index = index * 10 + (key[i] - '0');
+        const int digit = key[i] - '0';
+        if (index > (INT32_MAX - digit) / 10) return -1;
+        index = index * 10 + digit;
     }
     return index;
 }

@@ -21,7 +21,8 @@ std::string_view ExtensionOf(std::string_view name);
 
 // Kind, sort field, name, " ", 0xFF, entry index.
 std::string ListingKey(const TTabSlot& slot, std::size_t entry, int sortKind);
-// The entry index after the first 0xFF byte of a key; -1 for a key without one.
+// The entry index after the last 0xFF byte of a key; -1 for a key without one or with an index
+// beyond int32.
 std::int32_t EntryIndexOfKey(std::string_view key);
 
 struct ListingFilter {

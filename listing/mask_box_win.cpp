@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "app/file1_win.h"
 #include "listing/view_options.h"
 #include "platform/text_win.h"
@@ -11,6 +13,17 @@
 namespace {
 
 constexpr UINT_PTR kMaskEditSubclass = 0x4D534B;  // 'MSK'
+
+// The box is one line: a text with line breaks (set by another program, or put in by a
+// replace) loses them, so the mask that is saved never spans lines. The subclass sees the
+// edit's messages in the edit's own character set.
+template <typename Char>
+LRESULT WithoutLineBreaks(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    std::basic_string<Char> text;
+    for (const Char* c = reinterpret_cast<const Char*>(lParam); *c; ++c)
+        if (*c != Char('\r') && *c != Char('\n')) text += *c;
+    return ::DefSubclassProc(hwnd, msg, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+}
 
 // The edit inside the mask box sees Enter first; the combo box never tells its parent.
 LRESULT CALLBACK MaskEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -22,6 +35,10 @@ LRESULT CALLBACK MaskEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
             return 0;
         }
         if (msg == WM_CHAR && (wParam == '\r' || wParam == '\n')) return 0;  // no beep
+        if ((msg == WM_SETTEXT || msg == EM_REPLACESEL) && lParam) {
+            return ::IsWindowUnicode(hwnd) ? WithoutLineBreaks<wchar_t>(hwnd, msg, wParam, lParam)
+                                           : WithoutLineBreaks<char>(hwnd, msg, wParam, lParam);
+        }
     } catch (const std::exception& e) {
         ShowErrorReport(form->Ui, form->Handle(), e.what());
         return 0;

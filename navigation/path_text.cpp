@@ -3,9 +3,16 @@
 #include "app/sjis.h"
 
 namespace {
+// One walk: the text up to the end of its last character that is not a single-byte
+// backslash. Cutting trailing backslashes never changes how the characters before them read.
 std::string_view DropTrailingBackslashes(std::string_view path) {
-    while (sjis::EndsWithBackslash(path)) path.remove_suffix(1);
-    return path;
+    std::size_t keep = 0;
+    for (std::size_t i = 0; i < path.size();) {
+        std::size_t len = sjis::CharLength(path, i);
+        i += len;
+        if (len != 1 || path[i - 1] != '\\') keep = i;
+    }
+    return path.substr(0, keep);
 }
 }  // namespace
 
@@ -43,4 +50,15 @@ bool IsAbsolutePath(std::string_view path) {
     if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') return true;
     return path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
            ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+std::string FolderSearchPattern(std::string_view folder) {
+    constexpr std::size_t kMaxPath = 260;  // characters, with the terminating NUL
+    std::string pattern = std::string(folder) + "*.*";
+    if (pattern.size() < kMaxPath || !IsAbsolutePath(pattern)) return pattern;
+    if (pattern[0] != '\\') return "\\\\?\\" + pattern;
+    // A device or long form already ('\\?\', '\\.\') is left as it is.
+    if (pattern.size() > 3 && (pattern[2] == '?' || pattern[2] == '.') && pattern[3] == '\\')
+        return pattern;
+    return "\\\\?\\UNC" + pattern.substr(1);
 }

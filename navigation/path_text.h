@@ -20,3 +20,8 @@ std::string TabCaption(std::string_view path);
 
 // True for "X:\..." and "\\..." texts; anything else is relative to the current folder.
 bool IsAbsolutePath(std::string_view path);
+
+// The pattern that lists a folder (given with its trailing backslash). A pattern of MAX_PATH
+// characters or more fails in the plain form; it gets the long form the A functions accept:
+// '\\?\C:\...' for a drive path, '\\?\UNC\server\share\...' for a server path.
+std::string FolderSearchPattern(std::string_view folder);

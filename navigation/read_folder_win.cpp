@@ -3,6 +3,8 @@
 
 #include <winnetwk.h>
 
+#include <string>
+
 #include "app/file1_win.h"
 #include "navigation/find_entry_win.h"
 #include "navigation/folder_entries.h"
@@ -25,6 +27,36 @@ struct EnumCloser {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { ::WNetCloseEnum(h); }
 };
+
+// A long pattern: Wine's A functions stop at MAX_PATH even in the "\\?\" form, so it is
+// searched through the wide functions and each result brought back to the ANSI form.
+void ToAnsi(const WIN32_FIND_DATAW& wide, WIN32_FIND_DATAA& data) {
+    data.dwFileAttributes = wide.dwFileAttributes;
+    data.ftLastWriteTime = wide.ftLastWriteTime;
+    data.nFileSizeHigh = wide.nFileSizeHigh;
+    data.nFileSizeLow = wide.nFileSizeLow;
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.cFileName, -1, data.cFileName,
+                                        sizeof data.cFileName, nullptr, nullptr);
+    if (n == 0) data.cFileName[0] = '\0';
+}
+
+HANDLE FindFirstLong(const std::string& pattern, WIN32_FIND_DATAA& data) {
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, nullptr, 0);
+    if (n <= 0) return INVALID_HANDLE_VALUE;
+    std::wstring widePattern(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, widePattern.data(), n);
+    WIN32_FIND_DATAW wide{};
+    HANDLE find = ::FindFirstFileW(widePattern.c_str(), &wide);
+    if (find != INVALID_HANDLE_VALUE) ToAnsi(wide, data);
+    return find;
+}
+
+bool FindNextLong(HANDLE find, WIN32_FIND_DATAA& data) {
+    WIN32_FIND_DATAW wide{};
+    if (!::FindNextFileW(find, &wide)) return false;
+    ToAnsi(wide, data);
+    return true;
+}
 
 }  // namespace
 
@@ -60,11 +92,14 @@ void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
         return;
     }
     WIN32_FIND_DATAA data{};
-    UniqueFind find(::FindFirstFileA((folder + "*.*").c_str(), &data));
+    const std::string pattern = FolderSearchPattern(folder);
+    const bool longForm = pattern.rfind("\\\\?\\", 0) == 0;
+    UniqueFind find(longForm ? FindFirstLong(pattern, data)
+                             : ::FindFirstFileA(pattern.c_str(), &data));
     if (!find) return;  // a folder that cannot be searched lists empty
     do {
         AddFolderEntry(slot, EntryOfFindData(data), ShowHidden);
-    } while (::FindNextFileA(find.get(), &data));
+    } while (longForm ? FindNextLong(find.get(), data) : ::FindNextFileA(find.get(), &data));
 }
 
 void TFrmFile::ReadShares(const std::string& folder, TTabSlot& slot) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, then configures, builds and tests both
-# builds: native (the portable core) and windows (MinGW programs run under Wine).
+# builds: native (the portable core) and windows (MinGW programs run under Wine), and gives
+# each fuzz target of the core a few seconds.
 # Exits non-zero if any step failed; the windows layer runs even when the native one failed.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -88,6 +89,8 @@ check_format() {
 }
 step "format" check_format || true
 native_layer || true
+# A few seconds of each fuzz target (ASan/UBSan build of the core): a smoke run, not a search.
+step "fuzz smoke" tools/fuzz.sh 2 || true
 windows_layer || true
 step "screenshots to PNG" convert_screenshots || true
 

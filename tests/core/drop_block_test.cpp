@@ -45,6 +45,25 @@ TEST(DropBlockTest, PathsAreAddedInOrderBeforeTheFinalNul) {
               (Names{"C:\\a.txt", "D:\\Work", "C:\\\x95\x5C\\\x83\x7C.doc"}));
 }
 
+TEST(DropBlockTest, EmptyPathsAreLeftOutSoTheRestStillArrive) {
+    std::string block = NewDropBlock();
+    ASSERT_TRUE(AddDropFile(block, "A"));
+    ASSERT_TRUE(AddDropFile(block, ""));
+    ASSERT_TRUE(AddDropFile(block, "B"));
+    EXPECT_EQ(ParseDropBlock(block), (Names{"A", "B"}));
+}
+
+TEST(DropBlockTest, SystemDropListMustEndInsideItsBlock) {
+    const std::string header = "\x14\0\0\0"s + std::string(12, '\0');
+    const std::string ansi = header + "\0\0\0\0"s;
+    const std::string wide = header + "\1\0\0\0"s;
+    EXPECT_TRUE(DropListInside(ansi + "C:\\a\0b\0\0"s));
+    EXPECT_FALSE(DropListInside(ansi + "C:\\a\0b\0"s));
+    EXPECT_TRUE(DropListInside(wide + "a\0\0\0\0\0"s));
+    EXPECT_FALSE(DropListInside(wide + "a\0\0\0\0"s));  // the last wide zero is cut
+    EXPECT_FALSE(DropListInside("\xFF\xFF\xFF\xFF"s + std::string(60, '\0')));
+}
+
 TEST(DropBlockTest, BlockStaysBelow64KiB) {
     std::string block = NewDropBlock();
     // 17 + 65518 + 1 would be 65,536 bytes: refused, nothing changes.

@@ -92,7 +92,7 @@ TEST(ListingKeysTest, KeysCarryKindSortFieldNameAndEntryIndex) {
               "1");
 }
 
-TEST(ListingKeysTest, EntryIndexIsReadAfterTheFirstMark) {
+TEST(ListingKeysTest, EntryIndexIsReadAfterTheLastMark) {
     TTabSlot slot = SlotOf({});
     for (int i = 0; i < 12346; ++i) {
         slot.Names.push_back("f" + std::to_string(i));
@@ -108,6 +108,21 @@ TEST(ListingKeysTest, EntryIndexIsReadAfterTheFirstMark) {
     EXPECT_EQ(EntryIndexOfKey("1"), -1);
     EXPECT_EQ(EntryIndexOfKey("0"), -1);
     EXPECT_EQ(EntryIndexOfKey(""), -1);
+
+    // Names may hold 0xFF themselves (CP932's form of U+F8F3).
+    slot.Names[12345] =
+        "a\xFF"
+        "99b\xFF";
+    EXPECT_EQ(EntryIndexOfKey(ListingKey(slot, 12345, 0)), 12345);
+    EXPECT_EQ(EntryIndexOfKey("1x \xFF"
+                              "2147483647"),
+              2147483647);
+    EXPECT_EQ(EntryIndexOfKey("1x \xFF"
+                              "2147483648"),
+              -1);
+    EXPECT_EQ(EntryIndexOfKey("1x \xFF"
+                              "99999999999999999999"),
+              -1);
 }
 
 TEST(ListingKeysTest, NameOrderPutsFoldersFirstAndIgnoresCase) {

@@ -107,6 +107,25 @@ TEST(PathTextTest, TabCaptionIsTheLastName) {
     });
 }
 
+TEST(PathTextTest, ManyTrailingBackslashesAreDroppedInOneWalk) {
+    // Enough that dropping them one search at a time would not finish within the test's time.
+    const std::string path = "C:\\\x95\x5C" + std::string(1 << 20, '\\');  // C:\表\\\...
+    EXPECT_EQ(TabCaption(path), "\x95\x5C");
+    EXPECT_EQ(ParentPath(path), "C:\\");
+}
+
+TEST(PathTextTest, LongSearchPatternsTakeTheLongForm) {
+    const std::string name(255, 'a');
+    EXPECT_EQ(FolderSearchPattern("C:\\Windows\\"), "C:\\Windows\\*.*");
+    EXPECT_EQ(FolderSearchPattern("Y:\\" + std::string(252, 'a') + "\\"),  // 259 characters
+              "Y:\\" + std::string(252, 'a') + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern("Y:\\" + name + "\\"), "\\\\?\\Y:\\" + name + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern("\\\\srv\\share\\" + name + "\\"),
+              "\\\\?\\UNC\\srv\\share\\" + name + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern("\\\\?\\Y:\\" + name + "\\"), "\\\\?\\Y:\\" + name + "\\*.*");
+    EXPECT_EQ(FolderSearchPattern(name + "\\"), name + "\\*.*");  // relative: as it is
+}
+
 TEST(PathTextTest, AbsolutePathsStartWithDriveOrServer) {
     EXPECT_TRUE(IsAbsolutePath("C:\\"));
     EXPECT_TRUE(IsAbsolutePath("c:\\work"));

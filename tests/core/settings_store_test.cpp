@@ -171,6 +171,48 @@ TEST_F(SettingsStoreTest, UnknownLinesSurviveLoadAndSaveByteForByte) {
     EXPECT_EQ(store.SaveToBytes(), expected);
 }
 
+TEST_F(SettingsStoreTest, SetNeverWritesALineBreak) {
+    Load("Width=800\r\nMaxFiles=200\r\n");
+    // A mask set by another program could otherwise put keys ahead of the real ones.
+    store.Set("Mask", "*.txt\r\nMaxFiles=abc\nExtexe=evil\r");
+    store.Set("Go\n1", "C:\\");
+    Load(store.SaveToBytes());
+    EXPECT_EQ(store.Lines(), (Lines{"Width=800", "MaxFiles=200",
+                                    "Mask=*.txt  MaxFiles=abc Extexe=evil ", "Go 1=C:\\"}));
+}
+
+// Counts the collator's work, to see that a lookup does not compare against every line.
+class CountingCollator final : public Collator {
+public:
+    int Compare(std::string_view a, std::string_view b) const override {
+        ++calls;
+        return plain.Compare(a, b);
+    }
+    std::string SortKey(std::string_view text) const override {
+        ++calls;
+        return plain.SortKey(text);
+    }
+    mutable long calls = 0;
+    PlainCollator plain;
+};
+
+TEST_F(SettingsStoreTest, NumberedLookupsDoNotScanTheWholeStoreEachTime) {
+    CountingCollator counting;
+    TSettings numbered{counting};
+    const int n = 3000;
+    std::string bytes;
+    for (int i = 1; i <= n; ++i)
+        bytes += "Msk" + std::to_string(i) + "=*." + std::to_string(i) + "\r\n";
+    bytes += "msk7=second\r\n";
+    numbered.LoadFromBytes(bytes);
+    for (int i = 1; i <= n; ++i)
+        ASSERT_EQ(numbered.Value("MSK" + std::to_string(i)), "*." + std::to_string(i));
+    EXPECT_EQ(numbered.Value("Msk" + std::to_string(n + 1)), "");
+    EXPECT_LT(counting.calls, 4L * n);
+    numbered.Set("Msk7", "");  // a deletion: the duplicate behind it shows through
+    EXPECT_EQ(numbered.Value("Msk7"), "second");
+}
+
 TEST_F(SettingsStoreTest, LargeFileLoadsAndRoundTrips) {
     std::string bytes;
     bytes.reserve(5'300'000);

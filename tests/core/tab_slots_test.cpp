@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/sjis.h"
+
 namespace {
 
 std::vector<int> Tabs(const TTabToSlot& map, int count) {
@@ -121,6 +123,12 @@ TEST(TabSlotsTest, FolderForAppendEndsInOneSingleByteBackslash) {
     EXPECT_EQ(FolderForAppend("C:\\ﾄﾞﾗｲﾌﾞ"), "C:\\ﾄﾞﾗｲﾌﾞ\\");
     EXPECT_EQ(FolderForAppend("\\\\server"), "\\\\server\\");
     EXPECT_EQ(FolderForAppend("\\\\server\\share"), "\\\\server\\share\\");
+
+    // A lone lead byte at the end pairs with the first backslash; the second one separates.
+    const std::string lone = FolderForAppend("C:\\x\\\x81");
+    EXPECT_TRUE(sjis::EndsWithBackslash(lone)) << lone;
+    EXPECT_EQ(FolderForAppend(lone), lone);
+    EXPECT_EQ(FolderForAppend("C:\\\x81\x81"), "C:\\\x81\x81\\");  // a whole character
 }
 
 TEST(TabSlotsTest, ItemToEntryFollowsTheShownWindow) {

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <cstring>
+
 #include "app/file1_win.h"
 #include "app/handover_win.h"
 #include "fileops/drop_block.h"
+#include "platform/unique_handle_win.h"
 #include "win_test_support.h"
 
 namespace {
@@ -103,6 +106,26 @@ TEST_F(HandOver, ShellDropOpensFoldersAndCountsFiles) {
     char status[128] = {};
     ::SendMessageA(form->StatusBar1, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
     EXPECT_STREQ(status, "ｺﾋﾟｰ 1個");
+}
+
+TEST_F(HandOver, ForeignDropHandlesAreIgnoredAndLeftAlone) {
+    // One of our own blocks that holds no drop list: its header points past its end.
+    UniqueGlobal ours(::GlobalAlloc(GHND, 64));
+    {
+        GlobalLockGuard lock(ours.get());
+        std::memset(lock.Data(), 0xFF, 64);
+    }
+    for (WPARAM handle :
+         {reinterpret_cast<WPARAM>(ours.get()), WPARAM{0x850008}, WPARAM{0x12345678}, WPARAM{1}})
+        ::SendMessageA(form->Handle(), WM_DROPFILES, handle, 0);
+    PumpMessages();
+    EXPECT_EQ(TabCaptions(form->TabControl1), std::vector<std::string>{"first"});
+    EXPECT_TRUE(form->ClipFiles.empty());
+    EXPECT_TRUE(ui.Shown.empty());
+    // Our blocks were neither freed nor changed.
+    EXPECT_EQ(::GlobalSize(ours.get()), 64u);
+    GlobalLockGuard lock(ours.get());
+    EXPECT_EQ(static_cast<unsigned char*>(lock.Data())[63], 0xFF);
 }
 
 }  // namespace

@@ -15,6 +15,20 @@ RECT Place(HWND parent, HWND child) {
     return r;
 }
 
+TEST(Layout, AWindowSavedOffScreenOpensOnAMonitor) {
+    ScratchFolder dir;
+    std::string settings = ValidSettings();
+    settings.replace(settings.find("Left=30\r\nTop=20"), 15, "Left=-32768\r\nTop=-32768");
+    dir.Write("tabora.ini", settings);
+    RecordingUi ui;
+    TFrmFile form(::GetModuleHandleA(nullptr), {dir.Make("x")}, ui, dir.Path() + "tabora.ini");
+    RECT r{};
+    ::GetWindowRect(form.Handle(), &r);
+    EXPECT_NE(::MonitorFromRect(&r, MONITOR_DEFAULTTONULL), nullptr) << r.left << "," << r.top;
+    EXPECT_EQ(r.right - r.left, 640);  // at its saved size
+    EXPECT_EQ(r.bottom - r.top, 400);
+}
+
 TEST(Layout, ControlsFollowTheWindowSizeAndTheFolderBoxHeight) {
     ScratchFolder dir;
     dir.Write("tabora.ini", ValidSettings());

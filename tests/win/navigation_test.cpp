@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/file1_win.h"
+#include "platform/unique_handle_win.h"
 #include "win_test_support.h"
 
 namespace {
@@ -14,6 +15,14 @@ std::string ListAllSettings() {
     std::string s = ValidSettings();
     s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
     return s;
+}
+
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
+    return wide;
 }
 
 class Navigation : public ::testing::Test {
@@ -153,6 +162,26 @@ TEST_F(Navigation, NamesWithAwkwardBytesAndOverlongPaths) {
     ASSERT_EQ(ui.Shown.size(), 1u);
     EXPECT_EQ(ui.Shown[0].Text, "開けません");
     EXPECT_EQ(Current(*form).Folder, f);
+}
+
+TEST_F(Navigation, FolderWhoseSearchPatternPassesMaxPathStillLists) {
+    // The folder itself can be entered; its name, a backslash and "*.*" pass 260 characters.
+    const std::string folder = dir.Path() + std::string(258 - dir.Path().size(), 'a');
+    ASSERT_LE(258 - dir.Path().size(), 255u);
+    // Made through the wide functions: the A ones take no more than MAX_PATH under Wine.
+    ASSERT_TRUE(::CreateDirectoryW(Wide("\\\\?\\" + folder).c_str(), nullptr));
+    UniqueFile file(::CreateFileW(Wide("\\\\?\\" + folder + "\\f.txt").c_str(), GENERIC_WRITE, 0,
+                                  nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_TRUE(file);
+    file.reset();
+    auto form = Start({folder});
+    EXPECT_EQ(Current(*form).Folder, folder);
+    EXPECT_EQ(ListCaptions(form->ListView1), std::vector<std::string>{"f.txt"});
+    EXPECT_TRUE(ui.Shown.empty());
+    form.reset();
+    ::SetCurrentDirectoryA(dir.Path().c_str());
+    ::DeleteFileW(Wide("\\\\?\\" + folder + "\\f.txt").c_str());
+    ::RemoveDirectoryW(Wide("\\\\?\\" + folder).c_str());
 }
 
 TEST_F(Navigation, HistoryBackForwardAndNewVisitDropsForwardEntries) {

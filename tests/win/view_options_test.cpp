@@ -246,6 +246,29 @@ TEST_F(ViewOptions, MaskBoxListsAtOnceWhenChosenButTypedTextOnlyOnEnter) {
     EXPECT_EQ(::GetFocus(), edit);
 }
 
+TEST_F(ViewOptions, MaskTextWithLineBreaksIsSavedOnOneLineAndTheFileStillStarts) {
+    auto form = Start({root});
+    // Another program sets the text; a replace puts more in.
+    ::SendMessageA(form->CmbMask, WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>("*.txt\r\nMaxFiles=abc\nExtexe=x"));
+    EXPECT_EQ(WindowText(form->CmbMask), "*.txtMaxFiles=abcExtexe=x");
+    ::SendMessageA(form->CmbMaskEdit(), EM_SETSEL, 0, 0);
+    ::SendMessageA(form->CmbMaskEdit(), EM_REPLACESEL, FALSE,
+                   reinterpret_cast<LPARAM>("\r\nWidth=1\r\n"));
+    EXPECT_EQ(WindowText(form->CmbMask), "Width=1*.txtMaxFiles=abcExtexe=x");
+    ASSERT_TRUE(form->SaveSettings());
+    const std::size_t lines = form->Settings.Lines().size();
+    form.reset();
+
+    const std::string saved = dir.Read("tabora.ini");
+    EXPECT_NE(saved.find("\r\nMask=Width=1*.txtMaxFiles=abcExtexe=x\r\n"), std::string::npos);
+    auto again = Start({root});
+    EXPECT_FALSE(again->Terminated());
+    EXPECT_EQ(again->Settings.Lines().size(), lines);
+    EXPECT_EQ(again->Settings.Value("Extexe"), "");
+    EXPECT_TRUE(ui.Shown.empty());
+}
+
 TEST_F(ViewOptions, QuickMaskListsMatchingNamesForOneListing) {
     dir.Write("root\\README.md", "");
     dir.Make("root\\thread");

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (preset "fuzz": host g++, ASan/UBSan) and runs each on its seed
+# corpus for the given seconds (default 60), one after the other.
+#   tools/fuzz.sh [seconds] [target...]
+# FUZZ_RUNS=N ends each target after N executions instead (seconds then only bound it).
+# A finding stops that target: the sanitizer's or the property's report is printed and the
+# input that caused it is left in build/fuzz/findings/fuzz-finding-<target>. Exits non-zero
+# when any target had a finding.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+seconds=${1:-60}
+shift || true
+targets=("$@")
+((${#targets[@]})) || targets=(settings split_fields wild_match listing_keys path_text bookmarks
+    drop_block)
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2 >/dev/null
+
+mkdir -p build/fuzz/findings
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+failed=0
+for target in "${targets[@]}"; do
+    program=$PWD/build/fuzz/fuzz/tabora_fuzz_$target
+    corpus=$PWD/fuzz/corpus/$target
+    (cd build/fuzz/findings && "$program" -seconds "$seconds" ${FUZZ_RUNS:+-runs "$FUZZ_RUNS"} \
+        -seed "$RANDOM" "$corpus") || {
+        echo "fuzz: $target FAILED" >&2
+        failed=1
+    }
+done
+exit "$failed"
