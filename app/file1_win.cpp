@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "commands/shortcut_text.h"
+#include "fileops/drag_out_win.h"
 #include "navigation/bookmarks.h"
 #include "platform/menu_render_win.h"
 #include "platform/text_win.h"
@@ -34,6 +35,7 @@ constexpr int kToolButtonSize = 20;
 constexpr UINT_PTR kTabStripSubclass = 1;
 constexpr UINT_PTR kUpButtonSubclass = 2;
 constexpr UINT_PTR kTooltipSubclass = 3;
+constexpr UINT_PTR kListViewSubclass = 4;
 
 // Click handlers of the menu items.
 using Handler = void (TFrmFile::*)();
@@ -71,6 +73,7 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnNewFile", &TFrmFile::mnNewFileClick},
         {"mnReplication", &TFrmFile::mnReplicationClick},
         {"mnMakeShortcut", &TFrmFile::mnMakeShortcutClick},
+        {"mnDragStart", &TFrmFile::mnDragStartClick},
         {"mnHelp", &TFrmFile::mnHelpClick},
         {"mnAbout", &TFrmFile::mnAboutClick},
         {"mnProperty", &TFrmFile::mnPropertyClick},
@@ -97,9 +100,7 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
 // Items that are in the menus but whose commands are still to be built: a click does nothing
 // on purpose. Any other name without a handler is a mistake and is reported loudly.
 const std::set<std::string>& MenuItemsToCome() {
-    static const std::set<std::string> names = {// files
-                                                "mnDragStart",
-                                                // launching and the user's popup menu
+    static const std::set<std::string> names = {// launching and the user's popup menu
                                                 "mnPopup",
                                                 // settings editors and update
                                                 "mnSetExt", "mnSetPopup", "mnSetBookmark",
@@ -283,6 +284,8 @@ void TFrmFile::CreateControls() {
     ::SetWindowSubclass(TabControl1, &TFrmFile::ControlProc, kTabStripSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
     ::SetWindowSubclass(spbtnUpdir, &TFrmFile::ControlProc, kUpButtonSubclass,
+                        reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowSubclass(ListView1, &TFrmFile::ControlProc, kListViewSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
     HookMaskBox();
     // The tab strip at the back of the z-order so it never paints over the others.
@@ -513,6 +516,8 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 HWND focus = ::GetFocus();
                 if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
             }
+            if (LOWORD(wParam) == WA_INACTIVE && DragToNextArmed)
+                ::PostMessageA(hwnd_, kDropOnNextActivated, 0, 0);
             break;
         case WM_CONTEXTMENU:
             // The list's own menu, by the right button or the menu key (position -1, -1).
@@ -543,6 +548,8 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                        ? TRUE
                        : FALSE;
         case kProcessHandOver: ProcessPendingHandOver(); return 0;
+        case kRenderDropFiles: RenderDropFiles(lParam); return 0;
+        case kDropOnNextActivated: DropOnNextActivated(); return 0;
         case kReopenEdit: StartEdit(static_cast<int>(wParam)); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
@@ -701,6 +708,10 @@ LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         }
         if (id == kTabStripSubclass && msg == WM_MOUSEMOVE)
             self->RelayDisabledButtonHint(hwnd, lParam);
+        if (id == kListViewSubclass && msg == WM_MOUSEMOVE) self->ListView1MouseMove(wParam);
+        if (id == kListViewSubclass && msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT &&
+            self->ListView1SetCursor())
+            return TRUE;
         if (id == kTabStripSubclass) {
             bool handled = false;
             LRESULT r = self->TabControlMessage(msg, wParam, lParam, handled);

@@ -19,6 +19,7 @@
 #include "app/tab_slots.h"
 #include "commands/command_template.h"
 #include "commands/menu_model.h"
+#include "fileops/drag_start.h"
 #include "fileops/scmake_win.h"
 #include "listing/listing_keys.h"
 #include "listing/wild_match.h"
@@ -39,6 +40,9 @@ inline constexpr UINT kProcessHandOver = WM_APP + 1;
 // Posted to itself to start the edit of a caption again (wParam the row) once the list has
 // closed the one that ended.
 inline constexpr UINT kReopenEdit = WM_APP + 2;
+// Posted to itself when the window lost the activation while a drag to the next program was
+// armed: by the time it arrives the other window is in front.
+inline constexpr UINT kDropOnNextActivated = WM_APP + 3;
 
 class TFrmFile {
 public:
@@ -236,6 +240,19 @@ public:
     void DropFiles(const std::vector<std::string>& names);
     bool WMCopyData(HWND sender, const COPYDATASTRUCT& data);
     void WMDropFiles(HDROP drop);
+    // ---- dragging out (fileops/drag_out_win.cpp)
+    // F + caption of each selected row, in list order.
+    std::vector<std::string> SelectedPaths() const;
+    // The render request of our own data object; false when refused (not ours, or not now).
+    bool RenderDropFiles(LPARAM target);
+    void ListView1MouseMove(WPARAM keys);
+    // True when the list shows the drag cursor.
+    bool ListView1SetCursor();
+    void mnDragStartClick();
+    void StartDragToNext();
+    void EndDragToNext();
+    // The window lost the activation: an armed drag posts the selection to the new one.
+    void DropOnNextActivated();
 
     // ---- state (names as the program's design uses them)
     WinCollator Collator;
@@ -341,8 +358,9 @@ private:
     UniqueFont listFont_;
     bool oleInitialized_ = false;
     std::string tooltipText_;
-    HWND lastFocus_ = nullptr;  // the control that had the keys when the window was left
-    POINT tabPointer_{};        // last pointer position over the tab strip
+    HWND lastFocus_ = nullptr;   // the control that had the keys when the window was left
+    POINT tabPointer_{};         // last pointer position over the tab strip
+    DragMoveCounter dragMoves_;  // moves of the pointer over the list with a button held
     bool draggingTab_ = false;
     // Command lines handed over by other instances, opened after their sender returned.
     std::vector<std::vector<std::string>> pendingHandOvers_;

@@ -122,7 +122,7 @@ void TFrmFile::mnSetSaveClick() {
 }
 
 void TFrmFile::FormClose() {
-    DragToNextArmed = false;
+    EndDragToNext();
     SaveSettings();
     if (oleInitialized_) {
         ::OleUninitialize();

@@ -1,11 +1,11 @@
 // Opening the selection by the associations of its first item: each item opened, all copied
 // into a folder, or all dropped onto a program's window found by its title.
-#include <cstring>
 
 #include "app/file1_win.h"
 #include "app/sjis.h"
 #include "commands/command_template.h"
 #include "commands/open_by_extension.h"
+#include "fileops/drag_out_win.h"
 #include "fileops/drop_block.h"
 
 namespace {
@@ -13,19 +13,6 @@ namespace {
 bool IsExistingFolder(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The block in movable global memory, posted as dropped files; the receiver frees it.
-void PostDropBlock(HWND window, const std::string& block) {
-    UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, block.size()));
-    if (!memory) return;
-    {
-        GlobalLockGuard lock(memory.get());
-        if (!lock.Data()) return;
-        std::memcpy(lock.Data(), block.data(), block.size());
-    }
-    if (::PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory.get()), 0))
-        memory.release();
 }
 
 }  // namespace

@@ -65,3 +65,36 @@ std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block) {
         if (pos >= block.size()) return std::nullopt;  // no final NUL
     }
 }
+
+namespace {
+std::string DropFileMemHeader(bool wide) {
+    std::string block(kDropFileMemHeaderSize, '\0');
+    PutU32(block, 0, kDropFileMemHeaderSize);
+    PutU32(block, 16, wide ? 1 : 0);
+    return block;
+}
+}  // namespace
+
+std::string AnsiDropFileMem(const std::vector<std::string>& paths) {
+    std::string block = DropFileMemHeader(false);
+    for (const std::string& path : paths) {
+        block += path;
+        block += '\0';
+    }
+    block += '\0';
+    return block;
+}
+
+std::string WideDropFileMem(const std::vector<std::u16string>& paths) {
+    std::string block = DropFileMemHeader(true);
+    auto unit = [&block](char16_t c) {
+        block += static_cast<char>(c & 0xFF);
+        block += static_cast<char>((c >> 8) & 0xFF);
+    };
+    for (const std::u16string& path : paths) {
+        for (char16_t c : path) unit(c);
+        unit(0);
+    }
+    unit(0);
+    return block;
+}

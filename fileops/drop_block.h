@@ -27,3 +27,11 @@ bool DropListInside(std::string_view block);
 // The names of a block received from outside, after checking its bounds and terminators;
 // nothing when the block is malformed or wide.
 std::optional<std::vector<std::string>> ParseDropBlock(std::string_view block);
+
+// The OLE form of the file list: a 20-byte header (offset 20, point 0,0, non-client flag 0,
+// wide flag) followed by the paths, each with its terminator, and one final terminator.
+inline constexpr std::size_t kDropFileMemHeaderSize = 20;
+// ANSI paths, wide flag 0.
+std::string AnsiDropFileMem(const std::vector<std::string>& paths);
+// UTF-16 paths (little-endian units), wide flag 1.
+std::string WideDropFileMem(const std::vector<std::u16string>& paths);

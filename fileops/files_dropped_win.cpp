@@ -10,6 +10,16 @@
 #include "fileops/drop_block.h"
 #include "platform/unique_handle_win.h"
 
+namespace {
+bool HasLinkExtension(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string ext = name.substr(name.size() - 4);
+    for (char& c : ext)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return ext == ".LNK";
+}
+}  // namespace
+
 bool TFrmFile::WMCopyData(HWND /*sender*/, const COPYDATASTRUCT& data) {
     if (data.dwData != kHandOverCopyData || !data.lpData) return false;
     std::optional<std::vector<std::string>> names =
@@ -67,7 +77,15 @@ void TFrmFile::WMDropFiles(HDROP handle) {
 void TFrmFile::DropFiles(const std::vector<std::string>& names) {
     if (DragToNextArmed) return;
     ClipFiles.clear();
-    for (const std::string& name : names) {
+    for (std::string name : names) {
+        // A shortcut stands for its target; one that cannot be read gives an empty target,
+        // which the folder opening reports.
+        if (HasLinkExtension(name)) {
+            SCMake1.LinkPath.clear();
+            SCMake1.Argument.clear();
+            SCMake1.ReadShortcut(name);
+            name = SCMake1.LinkPath;
+        }
         DWORD attributes = ::GetFileAttributesA(name.c_str());
         bool folder =
             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -77,5 +95,10 @@ void TFrmFile::DropFiles(const std::vector<std::string>& names) {
             ClipFiles.push_back("1" + name);
     }
     if (ClipFiles.empty()) return;
-    SetStatus("ｺﾋﾟｰ " + std::to_string(ClipFiles.size()) + "個");
+    const std::string count = "ｺﾋﾟｰ " + std::to_string(ClipFiles.size()) + "個";
+    SetStatus(count);
+    ClipCut = false;
+    mnPasteClick();
+    // The paste selects the new rows, whose details would replace the count.
+    SetStatus(count);
 }

@@ -109,7 +109,7 @@ void TFrmFile::ListFolder(int slotIndex) {
 
     SetStatus(ListingStatusText(count, slot.TotalSize,
                                 PageText(count, limitOn, MaxFilesValue, slot.Page)));
-    DragToNextArmed = false;
+    EndDragToNext();
 }
 
 void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "fileops/drag_start.h"
+
 using namespace std::string_literals;
 using Names = std::vector<std::string>;
 
@@ -114,4 +116,28 @@ TEST(DropBlockTest, MalformedBlocksFromOutsideAreRejected) {
     EXPECT_FALSE(ParseDropBlock(ole + Le32(1) + "C\0:\0\\\0a\0\0\0\0\0"s).has_value());
 }
 
+}  // namespace
+
+namespace {
+const std::string kOleHeader = "\x14\0\0\0"s + std::string(12, '\0');
+
+TEST(DropFileMemTest, AnsiAndWideLayoutsByteForByte) {
+    EXPECT_EQ(AnsiDropFileMem({}), kOleHeader + Le32(0) + "\0"s);
+    EXPECT_EQ(AnsiDropFileMem({"C:\\a", "C:\\\x95\x5C"}),
+              kOleHeader + Le32(0) + "C:\\a\0C:\\\x95\x5C\0\0"s);
+    // 表 is U+8868; the two paths in order, each ended, then the list's end.
+    EXPECT_EQ(WideDropFileMem({u"C:\\a", u"\u8868"}),
+              kOleHeader + Le32(1) + "C\0:\0\\\0a\0\0\0\x68\x88\0\0\0\0"s);
+}
+}  // namespace
+
+namespace {
+TEST(DragMoveCounterTest, FourthMoveWithAButtonStartsOnePerPress) {
+    DragMoveCounter moves;
+    std::vector<bool> starts;
+    for (bool held : {true, true, true, true, true, true, false, true, true, true, true})
+        starts.push_back(moves.Move(held));
+    EXPECT_EQ(starts, (std::vector<bool>{false, false, false, true, false, false, false, false,
+                                         false, false, true}));
+}
 }  // namespace

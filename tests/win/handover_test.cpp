@@ -73,9 +73,11 @@ TEST_F(HandOver, SecondStartFindsTheRunningWindow) {
     dir.Write("file.txt", "x");
     EXPECT_TRUE(PassToRunningInstance({folder, dir.Path() + "file.txt"}));
     PumpMessages();
-    // Folders open as tabs; files are gathered to be copied into the current folder.
+    // Folders open as tabs; files are copied into the folder that is current then.
     EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"first", "handed"}));
-    EXPECT_EQ(form->ClipFiles, std::vector<std::string>{"1" + dir.Path() + "file.txt"});
+    EXPECT_EQ(StatusText(form->StatusBar1), "ｺﾋﾟｰ 1個");
+    EXPECT_EQ(dir.Read("handed\\file.txt"), "x");
+    EXPECT_TRUE(form->ClipFiles.empty());
     EXPECT_TRUE(ui.Shown.empty());
 }
 
