@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "app/settings_keys.h"
@@ -287,8 +288,9 @@ public:
     bool DisplayLimit = false;
     std::vector<std::string> ClipFiles;
     bool ClipCut = false;
-    // Names the list draws ghosted after a cut, until the folder is listed again.
-    std::vector<std::string> CutNames;
+    // Names the list draws ghosted after a cut, until the folder is listed again. A set: the
+    // list asks for each row it draws, and a cut may hold a whole folder.
+    std::unordered_set<std::string> CutNames;
     // Shortcut files: made from the selection, read for dropped and opened links.
     TSCMake SCMake1;
 

@@ -36,3 +36,16 @@ const TMenuItem* FindShortCut(const TMenuItem& root, int code) {
     }
     return nullptr;
 }
+
+TMenuItem& GroupItem(TMenuItem& parent, std::size_t first, const char* groupName,
+                     const std::string& caption) {
+    for (std::size_t i = first; i < parent.Items.size(); ++i) {
+        TMenuItem& item = parent.Items[i];
+        if (item.Name == groupName && item.Caption == caption) return item;
+    }
+    TMenuItem group;
+    group.Name = groupName;
+    group.Caption = caption;
+    parent.Items.push_back(std::move(group));
+    return parent.Items.back();
+}

@@ -25,6 +25,10 @@ struct TMenuItem {
 int AssignCommands(TMenuItem& root, int first);
 
 // Depth-first, in menu order.
+// The submenu named groupName with caption among parent's items from index first on, added
+// at the end when there is none. Only groups count: an item with the same caption stays.
+TMenuItem& GroupItem(TMenuItem& parent, std::size_t first, const char* groupName,
+                     const std::string& caption);
 TMenuItem* FindItem(TMenuItem& root, std::string_view name);
 const TMenuItem* FindItem(const TMenuItem& root, std::string_view name);
 TMenuItem* FindCommand(TMenuItem& root, int command);

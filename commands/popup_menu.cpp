@@ -22,16 +22,7 @@ GroupedCaption SplitCaption(std::string_view caption) {
 }
 
 TMenuItem& GroupFor(TMenuItem& popup, const std::string& caption) {
-    // Only groups count: a command captioned like a group stays a command.
-    for (std::size_t i = kFirstPopupCommand; i < popup.Items.size(); ++i) {
-        TMenuItem& item = popup.Items[i];
-        if (item.Name == kPopupGroupName && item.Caption == caption) return item;
-    }
-    TMenuItem group;
-    group.Name = kPopupGroupName;
-    group.Caption = caption;
-    popup.Items.push_back(std::move(group));
-    return popup.Items.back();
+    return GroupItem(popup, kFirstPopupCommand, kPopupGroupName, caption);
 }
 
 }  // namespace

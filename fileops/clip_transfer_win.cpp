@@ -27,7 +27,7 @@ void TFrmFile::mnCopyClick(int tag) {
     for (const RowEntry& row : selected) {
         const std::string& name = slot.Names[static_cast<std::size_t>(row.Entry)];
         ClipFiles.push_back(row.Kind + folder + name);
-        if (ClipCut) CutNames.push_back(name);
+        if (ClipCut) CutNames.insert(name);
     }
     // The ghosted look is the list's to draw: it asks for the state of every row it shows.
     ::InvalidateRect(ListView1, nullptr, TRUE);

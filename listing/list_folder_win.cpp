@@ -125,7 +125,7 @@ void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
     }
     if (item.mask & LVIF_STATE) {
         const std::string& name = slot.Names[entry];
-        const bool cut = std::find(CutNames.begin(), CutNames.end(), name) != CutNames.end();
+        const bool cut = CutNames.count(name) != 0;
         item.state = (item.state & ~LVIS_CUT) | (cut ? LVIS_CUT : 0);
         item.stateMask |= LVIS_CUT;
     }

@@ -17,16 +17,7 @@ std::size_t FindAtCharacter(std::string_view text, std::string_view needle) {
 }
 
 TMenuItem& GroupFor(TMenuItem& bookmarks, const std::string& caption) {
-    // Only groups count: a bookmark that happens to carry the same caption stays clickable.
-    for (std::size_t i = 1; i < bookmarks.Items.size(); ++i) {
-        TMenuItem& item = bookmarks.Items[i];
-        if (item.Name == kBookmarkGroupName && item.Caption == caption) return item;
-    }
-    TMenuItem group;
-    group.Name = kBookmarkGroupName;
-    group.Caption = caption;
-    bookmarks.Items.push_back(std::move(group));
-    return bookmarks.Items.back();
+    return GroupItem(bookmarks, 1, kBookmarkGroupName, caption);
 }
 
 }  // namespace
