@@ -75,6 +75,12 @@ TEST(SettingsFile, SaveStoppedAtAnyPointLeavesTheWholeOldOrNewFileAndTheNextSave
         dir.Write("new.bin", newBytes);
         const std::string path = dir.Path() + "tabora.ini";
         ASSERT_EQ(RunStoppedWriter(path, dir.Path() + "new.bin", p.Point), 9u);
+        if (std::string(p.Point) == "half") {
+            // Stopped for real in the middle: the temporary file holds a part of the bytes.
+            std::size_t part = dir.Read("tabora.ini.tmp").size();
+            EXPECT_GT(part, 0u);
+            EXPECT_LT(part, newBytes.size());
+        }
         std::optional<std::string> left = ReadFileBytes(path);
         ASSERT_TRUE(left.has_value());
         EXPECT_EQ(*left, p.NewExpected ? newBytes : oldBytes);
