@@ -92,6 +92,11 @@ std::string ListBoxLine(HWND list, LRESULT index) {
 }  // namespace
 
 void TFrmFile::HookFolderBox() {
+    // The completion list lies over the box and the top of the file list; both must leave
+    // it alone when they paint.
+    for (HWND below : {CmbDir, ListView1})
+        ::SetWindowLongPtrA(below, GWL_STYLE,
+                            ::GetWindowLongPtrA(below, GWL_STYLE) | WS_CLIPSIBLINGS);
     ::SetWindowSubclass(CmbDir, &FolderBoxProc, kFolderBoxSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
     ::SetWindowSubclass(lstHokan, &CompletionProc, kCompletionSubclass,
