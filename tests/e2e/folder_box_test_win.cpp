@@ -31,12 +31,11 @@ TEST_F(FolderBox, TypedPathCompletesWithArrowsAndBackslashThenOpens) {
     ASSERT_NE(completion, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return window.Items().size() == 4; }, 5000));
     ASSERT_TRUE(BringToFront(window.Main));
+    RECT r{};
+    ::GetWindowRect(window.FolderBox, &r);
+    const POINT box = CenterOf(r);
 
-    ClickAt(CenterOf([&] {
-        RECT r{};
-        ::GetWindowRect(window.FolderBox, &r);
-        return r;
-    }()));
+    ClickAt(box);
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindowOf(window.Main) == window.FolderBox; }));
     TypeKey(VK_END);
     TypeText("\\al");
@@ -70,11 +69,7 @@ TEST_F(FolderBox, TypedPathCompletesWithArrowsAndBackslashThenOpens) {
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindowOf(window.Main) == window.List; }));
 
     // An emptied box opens the drive list.
-    ClickAt(CenterOf([&] {
-        RECT r{};
-        ::GetWindowRect(window.FolderBox, &r);
-        return r;
-    }()));
+    ClickAt(box);
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindowOf(window.Main) == window.FolderBox; }));
     TypeKey(VK_END);
     TypeKey(VK_HOME, {VK_SHIFT});
