@@ -279,8 +279,9 @@ void TFrmFile::CreateControls() {
         CreateChild(hwnd_, 0, STATUSCLASSNAMEA, "", visible | SBARS_SIZEGRIP, {0, 0, 0, 15});
     int parts[] = {-1};
     ::SendMessageA(StatusBar1, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
-    lstHokan = CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "",
-                           LBS_SORT | LBS_NOTIFY | WS_VSCROLL, kHokanDesign);
+    // Completion lines come in their order (folders first): the list must not sort them.
+    lstHokan =
+        CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL, kHokanDesign);
     ::SetWindowSubclass(TabControl1, &TFrmFile::ControlProc, kTabStripSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
     ::SetWindowSubclass(spbtnUpdir, &TFrmFile::ControlProc, kUpButtonSubclass,
@@ -288,6 +289,7 @@ void TFrmFile::CreateControls() {
     ::SetWindowSubclass(ListView1, &TFrmFile::ControlProc, kListViewSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
     HookMaskBox();
+    HookFolderBox();
     // The tab strip at the back of the z-order so it never paints over the others.
     ::SetWindowPos(TabControl1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
@@ -396,6 +398,8 @@ bool TFrmFile::HandleShortCut(const MSG& msg) {
     if (!IsOwnWindow(msg.hwnd)) return false;
     int key = static_cast<int>(msg.wParam) & 0xFF;
     if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return false;
+    // In the folder box Ins opens the completion list, whatever item the key belongs to.
+    if (key == VK_INSERT && msg.hwnd == CmbDir) return false;
     int code = ShortCut(key, ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_CONTROL) < 0,
                         ::GetKeyState(VK_MENU) < 0);
     const TMenuItem* item = FindShortCut(MainMenu1, code);
