@@ -400,6 +400,9 @@ bool TFrmFile::HandleShortCut(const MSG& msg) {
     if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return false;
     // In the folder box Ins opens the completion list, whatever item the key belongs to.
     if (key == VK_INSERT && msg.hwnd == CmbDir) return false;
+    // The completion list lives only while it has the keys and takes none of the menus': Del
+    // or Ctrl+X there would act on the file list's selection, which the user is not looking at.
+    if (msg.hwnd == lstHokan) return false;
     int code = ShortCut(key, ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_CONTROL) < 0,
                         ::GetKeyState(VK_MENU) < 0);
     const TMenuItem* item = FindShortCut(MainMenu1, code);

@@ -207,6 +207,12 @@ TEST_F(FolderBox, BoxKeysOpenCompleteAndResize) {
     EXPECT_EQ(Lines(*form), (Names{"red ", "rb", "re.txt"}));
     EXPECT_FALSE(::GetFileAttributesA((root + "\\新しいフォルダ").c_str()) !=
                  INVALID_FILE_ATTRIBUTES);
+    // Del in the open list is no file command: the file list's selection stays on disk.
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    form->SelectRow(0, true);
+    MSG del{form->lstHokan, WM_KEYDOWN, VK_DELETE, 0, 0, {}};
+    EXPECT_FALSE(form->HandleShortCut(del));
+    EXPECT_TRUE(shell.Plans.empty());
 
     // A folder that fails to open: the message, the text selected for typing over.
     ::SetFocus(form->CmbDir);
