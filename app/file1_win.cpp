@@ -180,9 +180,12 @@ void TFrmFile::Construct() {
     // Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
     oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
-    // The bookmark menu and the mask box's list of saved masks.
+    // The menus and the mask box's list from the settings; the Menu entries last, so they
+    // reach the bookmark items too.
+    BuildPopupMenu();
     BuildBookmarkMenu();
     FillMaskBox();
+    ApplyMenuShortcuts();
     // The folders of the command line, or the working folder when none opens.
     OpenStartupFolders();
     // The list font and colours from the settings, then the view they ask for.

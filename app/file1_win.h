@@ -220,6 +220,10 @@ public:
     void StartEdit(int row);
 
     // ---- launching (commands/)
+    // The Pop part of PopupMenu1 built anew from the settings, and rendered.
+    void BuildPopupMenu();
+    // Every Menu entry of the settings applied to the main menu, and rendered.
+    void ApplyMenuShortcuts();
     // Expands a command template acting on arguments and starts it (DefaultApp once for a
     // document without association; the "実行ｴﾗｰ" box otherwise).
     void RunCommand(const std::string& commandTemplate, const std::string& arguments);
