@@ -19,3 +19,39 @@ void TFrmFile::ApplyMenuShortcuts() {
     // Only shortcuts changed: the shown texts follow, the ids stay.
     SyncMenus();
 }
+
+void TFrmFile::RunPopupEntry(const TMenuItem& item) {
+    const TMenuItem* group = nullptr;
+    for (const TMenuItem& top : PopupMenu1.Items)
+        for (const TMenuItem& sub : top.Items)
+            if (&sub == &item) group = &top;
+    // The store, not the menu, holds the command: it may have changed since the menu was built.
+    std::optional<PopValue> value =
+        ParsePopValue(Settings.Value("Pop" + PopupEntryName(item, group)));
+    if (!value) return;
+    const PopupRun run = PlanPopupRun(*value, CurrentFolder(), SelectedNames());
+    switch (run.Action) {
+        case PopupAction::OpenSelection: OpenSelection(run.Command); break;
+        case PopupAction::Run: RunCommand(run.Command, run.Arguments); break;
+        case PopupAction::DragThenRun:
+            StartDragToNext();
+            RunCommand(run.Command, "");
+            break;
+        case PopupAction::TooManyFiles:
+            Ui.Message(hwnd_, kTooManyFilesText, "ｴﾗｰ", MB_OK | MB_ICONERROR);
+            break;
+        case PopupAction::Nothing: break;
+    }
+}
+
+void TFrmFile::mnPopupClick() {
+    POINT at{};
+    RECT row{}, frame{};
+    const int selected = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
+    if (selected >= 0 && ListView_GetItemRect(ListView1, selected, &row, LVIR_BOUNDS) &&
+        ::GetWindowRect(hwnd_, &frame))
+        at = {row.left + frame.left + 64, row.top + frame.top};
+    else
+        ::GetCursorPos(&at);
+    ShowPopupMenu(PopupMenu1, at);
+}
