@@ -80,6 +80,45 @@ BENCHMARK(BM_BuildListing)
     ->ArgsProduct({{1000, 10000, 100000, 300000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// The collation keys of every entry and the sort alone, by name (0) and by size (1).
+void BM_SortEntries(benchmark::State& state) {
+    const std::int64_t count = state.range(0);
+    const TTabSlot slot = MakeSlot(count, static_cast<int>(state.range(1)));
+    const PlainCollator collator;
+    for (auto _ : state) {
+        std::vector<std::int32_t> order = SortEntries(slot, slot.SortKind, collator);
+        benchmark::DoNotOptimize(order.data());
+    }
+    state.counters["per_entry"] = PerEntry(count);
+}
+BENCHMARK(BM_SortEntries)
+    ->ArgNames({"entries", "sort"})
+    ->ArgsProduct({{1000, 10000, 100000, 300000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// Listing again from the order kept in the slot, as a new mask or the reverse order does.
+void BM_ListingOfKeptOrder(benchmark::State& state) {
+    const std::int64_t count = state.range(0);
+    TTabSlot slot = MakeSlot(count, 0);
+    const ListingFilter filter;
+    const TWildMatch matcher;
+    const PlainCollator collator;
+    SortedEntries(slot, collator);
+    for (auto _ : state) {
+        std::vector<std::string> keys =
+            ListingOfOrder(slot, SortedEntries(slot, collator), filter, matcher);
+        benchmark::DoNotOptimize(keys.data());
+    }
+    state.counters["per_entry"] = PerEntry(count);
+}
+BENCHMARK(BM_ListingOfKeptOrder)
+    ->ArgName("entries")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(300000)
+    ->Unit(benchmark::kMillisecond);
+
 // What a listing costs after the folder read: keys, sort and the window with the display
 // limit off (0) and on (1), as ListFolder asks for them.
 void BM_KeysSortWindow(benchmark::State& state) {

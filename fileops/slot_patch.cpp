@@ -25,6 +25,7 @@ std::int32_t AppendEntry(TTabSlot& slot, const DirEntry& found) {
     char kind = '1';
     Describe(found, size, time, kind);
     slot.TotalSize += SizeOf(size);
+    ForgetSortedEntries(slot);
     slot.Names.push_back(found.Name);
     slot.Sizes.push_back(std::move(size));
     slot.Times.push_back(std::move(time));
@@ -43,6 +44,7 @@ void RefreshEntry(TTabSlot& slot, std::int32_t entry, const DirEntry& found) {
     char kind = '1';
     Describe(found, size, time, kind);
     const auto i = static_cast<std::size_t>(entry);
+    ForgetSortedEntries(slot);
     slot.TotalSize += SizeOf(size) - SizeOf(slot.Sizes[i]);
     slot.Sizes[i] = std::move(size);
     slot.Times[i] = std::move(time);
@@ -61,6 +63,7 @@ int RemoveEntries(TTabSlot& slot, std::string_view name, std::optional<ShownList
         if (slot.Names[static_cast<std::size_t>(i)] != name) continue;
         const auto at = static_cast<std::ptrdiff_t>(i);
         slot.TotalSize -= SizeOf(slot.Sizes[static_cast<std::size_t>(i)]);
+        ForgetSortedEntries(slot);
         slot.Names.erase(slot.Names.begin() + at);
         slot.Sizes.erase(slot.Sizes.begin() + at);
         slot.Times.erase(slot.Times.begin() + at);

@@ -83,7 +83,7 @@ void TFrmFile::ListFolder(int slotIndex) {
     CutNames.clear();
 
     ListingFilter filter = MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText);
-    CurrentListing = BuildListing(slot, filter, WildMatch, Collator);
+    CurrentListing = ListingOfOrder(slot, SortedEntries(slot, Collator), filter, WildMatch);
     QuickMaskPending = false;
 
     const std::int32_t count = static_cast<std::int32_t>(CurrentListing.size());

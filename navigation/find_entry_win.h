@@ -3,11 +3,15 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "navigation/folder_entries.h"
 
+// The offset from UTC file times to local ones, the same for every time of a folder.
+std::int64_t LocalTimeBias();
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data, std::int64_t bias);
 DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data);
 // The entry at path (a file or a folder), or nothing when there is none.
 std::optional<DirEntry> FindOnDisk(const std::string& path);

@@ -13,13 +13,9 @@
 
 namespace {
 
-LocalTime ToLocalTime(const FILETIME& utc) {
-    FILETIME local{};
-    SYSTEMTIME st{};
-    LocalTime t;
-    if (::FileTimeToLocalFileTime(&utc, &local) && ::FileTimeToSystemTime(&local, &st))
-        t = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
-    return t;
+std::int64_t TicksOf(const FILETIME& time) {
+    return static_cast<std::int64_t>((std::uint64_t{time.dwHighDateTime} << 32) |
+                                     time.dwLowDateTime);
 }
 
 struct EnumCloser {
@@ -60,13 +56,28 @@ bool FindNextLong(HANDLE find, WIN32_FIND_DATAA& data) {
 
 }  // namespace
 
-DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data) {
+std::int64_t LocalTimeBias() {
+    // FileTimeToLocalFileTime applies the zone's present bias to every time alike, so one
+    // call per folder gives each entry the text a call of its own would.
+    FILETIME utc{}, local{};
+    ::GetSystemTimeAsFileTime(&utc);
+    if (!::FileTimeToLocalFileTime(&utc, &local)) return 0;
+    return TicksOf(local) - TicksOf(utc);
+}
+
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data, std::int64_t bias) {
     DirEntry entry;
     entry.Name = data.cFileName;
     entry.Attributes = data.dwFileAttributes;
     entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-    entry.Time = ToLocalTime(data.ftLastWriteTime);
+    const std::int64_t ticks = TicksOf(data.ftLastWriteTime);
+    if (ticks >= 0 && ticks <= INT64_MAX - (bias > 0 ? bias : 0))
+        entry.Time = LocalTimeOfTicks(ticks + bias);
     return entry;
+}
+
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data) {
+    return EntryOfFindData(data, LocalTimeBias());
 }
 
 bool ExistsOnDisk(const std::string& path) {
@@ -97,8 +108,9 @@ void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
     UniqueFind find(longForm ? FindFirstLong(pattern, data)
                              : ::FindFirstFileA(pattern.c_str(), &data));
     if (!find) return;  // a folder that cannot be searched lists empty
+    const std::int64_t bias = LocalTimeBias();
     do {
-        AddFolderEntry(slot, EntryOfFindData(data), ShowHidden);
+        AddFolderEntry(slot, EntryOfFindData(data, bias), ShowHidden);
     } while (longForm ? FindNextLong(find.get(), data) : ::FindNextFileA(find.get(), &data));
 }
 

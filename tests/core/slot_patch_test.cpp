@@ -105,3 +105,19 @@ TEST(SlotPatchTest, RemovedEntriesTakeTheirRowsAndTheOthersStayMapped) {
 }
 
 }  // namespace
+
+namespace {
+TEST(SlotPatchTest, PatchedEntriesAreSortedAfresh) {
+    TTabSlot slot = SlotOf({"a", "b", "c"});
+    slot.SortKind = 1;
+    const PlainCollator collator;
+    auto order = [&] { return SortedEntries(slot, collator); };
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{0, 1, 2}));
+    RefreshEntry(slot, 0, File("a", 500));
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{1, 2, 0}));
+    AppendEntry(slot, File("d", 1));
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{3, 1, 2, 0}));
+    RemoveEntries(slot, "b", std::nullopt);
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{2, 1, 0}));
+}
+}  // namespace
