@@ -173,8 +173,7 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
     std::vector<std::string_view> names, sizes;
     names.reserve(static_cast<std::size_t>(PageEnd - PageStart));
     for (std::int32_t d = PageStart; d < PageEnd; ++d) {
-        std::int32_t entry = EntryIndexOfKey(CurrentListing[d]);
-        if (entry < 0) continue;
+        const std::int32_t entry = CurrentListing[static_cast<std::size_t>(d)];
         names.push_back(slot.Names[entry]);
         if (slot.Kinds[entry] == '1') sizes.push_back(slot.Sizes[entry]);
     }

@@ -171,32 +171,34 @@ std::vector<std::int32_t> SortEntries(const TTabSlot& slot, int sortKind, const 
     return order;
 }
 
-const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator) {
+const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator,
+                                               const std::atomic<bool>* stop) {
     const int kind = slot.SortKind >= 0 && slot.SortKind < 4 ? slot.SortKind : 0;
     std::vector<std::int32_t>& order = slot.Sorted[static_cast<std::size_t>(kind)];
-    if (order.size() != slot.Names.size()) order = SortEntries(slot, slot.SortKind, collator);
+    if (order.size() != slot.Names.size()) order = SortEntries(slot, slot.SortKind, collator, stop);
     return order;
 }
 
-std::vector<std::string> ListingOfOrder(const TTabSlot& slot,
-                                        const std::vector<std::int32_t>& order,
-                                        const ListingFilter& filter, const TWildMatch& matcher) {
-    std::vector<std::string> keys;
-    keys.reserve(order.size());
-    const bool filtering = filter.MaskOn || filter.QuickMask;
+std::vector<std::int32_t> ListingOfOrder(const TTabSlot& slot,
+                                         const std::vector<std::int32_t>& order,
+                                         const ListingFilter& filter, const TWildMatch& matcher) {
+    if (!filter.MaskOn && !filter.QuickMask) return order;
+    std::vector<std::int32_t> listing;
+    listing.reserve(order.size());
     for (const std::int32_t entry : order) {
         const auto i = static_cast<std::size_t>(entry);
-        if (filtering && !PassesFilter(filter, matcher, slot.Names[i], slot.Kinds[i])) continue;
-        std::string& key = keys.emplace_back();
-        key.reserve(slot.Names[i].size() + 32);
-        AppendListingKey(key, slot, i, slot.SortKind);
+        if (PassesFilter(filter, matcher, slot.Names[i], slot.Kinds[i])) listing.push_back(entry);
     }
-    return keys;
+    return listing;
 }
 
 std::vector<std::string> BuildListing(const TTabSlot& slot, const ListingFilter& filter,
                                       const TWildMatch& matcher, const Collator& collator) {
-    return ListingOfOrder(slot, SortEntries(slot, slot.SortKind, collator), filter, matcher);
+    std::vector<std::string> keys;
+    for (const std::int32_t entry :
+         ListingOfOrder(slot, SortEntries(slot, slot.SortKind, collator), filter, matcher))
+        keys.push_back(ListingKey(slot, static_cast<std::size_t>(entry), slot.SortKind));
+    return keys;
 }
 
 PageWindow ComputePageWindow(std::int32_t count, bool limitOn, std::int32_t maxFiles, int page) {
@@ -225,12 +227,12 @@ int ClampPage(int page, std::int32_t count, std::int32_t maxFiles) {
     return std::min(page, HighestPage(count, maxFiles));
 }
 
-std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::string>& listing,
+std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::int32_t>& listing,
                                    std::int32_t row, std::int32_t pageStart, std::int32_t pageEnd) {
     if (row < 0 || row >= pageEnd - pageStart) return std::nullopt;
     const std::int32_t index = ItemToEntry(row, slot.Reverse, pageStart, pageEnd);
     if (index < 0 || index >= static_cast<std::int32_t>(listing.size())) return std::nullopt;
-    const std::int32_t entry = EntryIndexOfKey(listing[static_cast<std::size_t>(index)]);
+    const std::int32_t entry = listing[static_cast<std::size_t>(index)];
     if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size()) ||
         entry >= static_cast<std::int32_t>(slot.Kinds.size()))
         return std::nullopt;

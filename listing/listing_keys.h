@@ -45,11 +45,14 @@ bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::s
 std::vector<std::int32_t> SortEntries(const TTabSlot& slot, int sortKind, const Collator& collator,
                                       const std::atomic<bool>* stop = nullptr);
 // The slot's entries in the order of its own sort kind, sorted once and kept in the slot.
-const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator);
-// The keys of the entries of order that pass the filter, in that order.
-std::vector<std::string> ListingOfOrder(const TTabSlot& slot,
-                                        const std::vector<std::int32_t>& order,
-                                        const ListingFilter& filter, const TWildMatch& matcher);
+// Once stop is set the order is left empty, to be sorted again when next asked for.
+const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator,
+                                               const std::atomic<bool>* stop = nullptr);
+// The entries of order that pass the filter, in that order: the listing, one entry index per
+// listed row.
+std::vector<std::int32_t> ListingOfOrder(const TTabSlot& slot,
+                                         const std::vector<std::int32_t>& order,
+                                         const ListingFilter& filter, const TWildMatch& matcher);
 // The sorted keys of every entry that passes the filter.
 std::vector<std::string> BuildListing(const TTabSlot& slot, const ListingFilter& filter,
                                       const TWildMatch& matcher, const Collator& collator);
@@ -81,8 +84,8 @@ struct RowEntry {
     bool operator==(const RowEntry&) const = default;
 };
 // Row of the shown window [pageStart, pageEnd) of listing, mapped back to front in reverse
-// order; nothing for a row outside the window or a key that names no entry of the slot.
-std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::string>& listing,
+// order; nothing for a row outside the window or an index that names no entry of the slot.
+std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::int32_t>& listing,
                                    std::int32_t row, std::int32_t pageStart, std::int32_t pageEnd);
 
 // '1024ﾊﾞｲﾄ', '1KB', '5120MB'.
