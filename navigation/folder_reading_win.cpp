@@ -124,6 +124,8 @@ std::shared_ptr<FolderReading> StartFolderReading(HWND window, UINT message, WPA
     // Detached: a stopped reading that hangs in the file system (a server that does not
     // answer) must not hold up the window; it ends on its own and nobody waits for it.
     std::thread([reading, window, message, tag, folder, showHidden, sortKind] {
+        // The window's thread goes first: it must answer at once while this one works.
+        ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         try {
             ReadFolderEntries(folder, showHidden, sortKind, *reading);
         } catch (const std::exception& e) {
