@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # make_huge_folder.sh PARENT COUNT | --remove PARENT
 # Makes PARENT/huge with COUNT empty files for the end-to-end test of huge folders, on the
-# host side, where it takes seconds rather than minutes; --remove takes it away again.
+# host side; --remove takes it away again.
 set -euo pipefail
 if [[ ${1:-} == --remove ]]; then
     rm -rf "$2"
