@@ -10,3 +10,13 @@ int PlainCollator::Compare(std::string_view a, std::string_view b) const {
 }
 
 std::string PlainCollator::SortKey(std::string_view text) const { return sjis::UpperCase(text); }
+
+void PlainCollator::AppendSortKey(std::string_view text, std::string& out) const {
+    const std::size_t from = out.size();
+    out += text;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t len = sjis::CharLength(text, i);
+        if (len == 1 && text[i] >= 'a' && text[i] <= 'z') out[from + i] = char(text[i] - 32);
+        i += len;
+    }
+}

@@ -14,6 +14,10 @@ public:
     bool Equal(std::string_view a, std::string_view b) const { return Compare(a, b) == 0; }
     // A byte string whose plain order is the order of Compare, for sorting many texts.
     virtual std::string SortKey(std::string_view text) const = 0;
+    // SortKey(text) appended to out: many keys can share one buffer.
+    virtual void AppendSortKey(std::string_view text, std::string& out) const {
+        out += SortKey(text);
+    }
 };
 
 // Single-byte letters compared without case, everything else byte by byte.
@@ -21,4 +25,5 @@ class PlainCollator final : public Collator {
 public:
     int Compare(std::string_view a, std::string_view b) const override;
     std::string SortKey(std::string_view text) const override;
+    void AppendSortKey(std::string_view text, std::string& out) const override;
 };

@@ -15,6 +15,7 @@
 #include "commands/shortcut_text.h"
 #include "fileops/drag_out_win.h"
 #include "navigation/bookmarks.h"
+#include "navigation/folder_reading_win.h"
 #include "platform/menu_render_win.h"
 #include "platform/text_win.h"
 
@@ -518,6 +519,11 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (ListView1) FormResize();
             return 0;
         case WM_CLOSE:
+            if (activeReading_) {  // stop the reading first, then close
+                activeReading_->Stop = true;
+                ::PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+                return 0;
+            }
             FormClose();
             ::DestroyWindow(hwnd_);
             return 0;
@@ -563,6 +569,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kRenderDropFiles: RenderDropFiles(lParam); return 0;
         case kDropOnNextActivated: DropOnNextActivated(); return 0;
         case kReopenEdit: StartEdit(static_cast<int>(wParam)); return 0;
+        case kFolderRead: return 0;  // the end of a reading that was not waited for
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_MOUSEMOVE: RelayDisabledButtonHint(hwnd_, lParam); break;

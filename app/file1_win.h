@@ -44,6 +44,10 @@ inline constexpr UINT kReopenEdit = WM_APP + 2;
 // Posted to itself when the window lost the activation while a drag to the next program was
 // armed: by the time it arrives the other window is in front.
 inline constexpr UINT kDropOnNextActivated = WM_APP + 3;
+// Posted by the thread that read a folder (wParam the reading's tag) when it has ended.
+inline constexpr UINT kFolderRead = WM_APP + 4;
+
+struct FolderReading;
 
 class TFrmFile {
 public:
@@ -145,8 +149,9 @@ public:
 
     // ---- navigation (navigation/)
     bool OpenFolder(const std::string& path, bool addToHistory);
-    // folder ends with a backslash; "" is the drive list.
-    void ReadFolder(const std::string& folder, int slot);
+    // folder ends with a backslash; "" is the drive list. False, with the slot untouched,
+    // when Esc stopped the reading (or another reading is under way).
+    bool ReadFolder(const std::string& folder, int slot);
     void mnRefreshClick();
     void NewTab(const std::string& folder);
     void mnNewTabClick();
@@ -280,7 +285,8 @@ public:
     TTabSlots TabSlots;
     TTabToSlot TabToSlot{};
     std::vector<std::string> FieldList;
-    std::vector<std::string> CurrentListing;
+    // The listing: the slot entry of each listed row, in listing order.
+    std::vector<std::int32_t> CurrentListing;
     std::vector<std::string> PasteList;
     std::int32_t PageStart = 0;
     std::int32_t PageEnd = 0;
@@ -343,7 +349,9 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleNotify(const NMHDR& nm);
     void ProcessPendingHandOver();
-    void ReadShares(const std::string& folder, TTabSlot& slot);
+    // Waits for the worker's reading while the window paints and answers; false when it was
+    // stopped.
+    bool WaitForReading(FolderReading& reading, WPARAM tag);
     CommandContext LaunchContext() const;
     void CarryOutLaunch(const CommandLaunch& launch, const CommandContext& context);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -385,6 +393,8 @@ private:
     bool draggingTab_ = false;
     // Command lines handed over by other instances, opened after their sender returned.
     std::vector<std::vector<std::string>> pendingHandOvers_;
+    FolderReading* activeReading_ = nullptr;  // while a folder is read
+    WPARAM readingTag_ = 0;
     UniqueBrush backBrush_;
     COLORREF backColour_ = RGB(255, 255, 255);
     COLORREF fontColour_ = RGB(0, 0, 0);

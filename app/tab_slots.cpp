@@ -11,6 +11,7 @@ int TTabSlots::AllocSlot(std::int8_t defaultSortKind, bool defaultReverse) {
         s.Names.clear();
         s.Sizes.clear();
         s.Times.clear();
+        ForgetSortedEntries(s);
         s.History.clear();
         s.SortKind = defaultSortKind;
         s.Reverse = defaultReverse;
@@ -32,8 +33,13 @@ void TTabSlots::FreeSlot(int slot) {
     s.Names = {};
     s.Sizes = {};
     s.Times = {};
+    s.Sorted = {};
     s.History = {};
     s.Kinds.clear();
+}
+
+void ForgetSortedEntries(TTabSlot& slot) {
+    for (std::vector<std::int32_t>& order : slot.Sorted) order.clear();
 }
 
 void TTabSlots::FreeAll() {

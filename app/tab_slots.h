@@ -27,6 +27,10 @@ struct TTabSlot {
     std::vector<std::string> Sizes;
     std::vector<std::string> Times;
     std::string Kinds;  // "0" folder, "1" file
+    // The entries in listing order, one list per sort kind, built on demand and dropped
+    // whenever the entries change: a re-sort or a new mask reuses them instead of building
+    // every collation key again.
+    std::array<std::vector<std::int32_t>, 4> Sorted;
     std::vector<std::string> History;
     std::int32_t HistoryPos = 0;  // 1-based position of the current folder in History
 };
@@ -47,6 +51,9 @@ public:
 private:
     std::array<TTabSlot, kMaxTabs> slots_{};
 };
+
+// Drops the listing orders after the entries changed.
+void ForgetSortedEntries(TTabSlot& slot);
 
 // Tab position -> slot. Entries at and beyond the tab count mean nothing.
 using TTabToSlot = std::array<std::int8_t, kMaxTabs>;

@@ -25,6 +25,7 @@ std::int32_t AppendEntry(TTabSlot& slot, const DirEntry& found) {
     char kind = '1';
     Describe(found, size, time, kind);
     slot.TotalSize += SizeOf(size);
+    ForgetSortedEntries(slot);
     slot.Names.push_back(found.Name);
     slot.Sizes.push_back(std::move(size));
     slot.Times.push_back(std::move(time));
@@ -43,6 +44,7 @@ void RefreshEntry(TTabSlot& slot, std::int32_t entry, const DirEntry& found) {
     char kind = '1';
     Describe(found, size, time, kind);
     const auto i = static_cast<std::size_t>(entry);
+    ForgetSortedEntries(slot);
     slot.TotalSize += SizeOf(size) - SizeOf(slot.Sizes[i]);
     slot.Sizes[i] = std::move(size);
     slot.Times[i] = std::move(time);
@@ -50,8 +52,8 @@ void RefreshEntry(TTabSlot& slot, std::int32_t entry, const DirEntry& found) {
 
 void ShowAsLastRow(const TTabSlot& slot, std::int32_t entry, ShownListing shown) {
     const std::int32_t at = shown.Reverse ? shown.Window.Start : shown.Window.End;
-    shown.Keys.insert(shown.Keys.begin() + at,
-                      ListingKey(slot, static_cast<std::size_t>(entry), slot.SortKind));
+    (void)slot;
+    shown.Entries.insert(shown.Entries.begin() + at, entry);
     ++shown.Window.End;
 }
 
@@ -61,22 +63,21 @@ int RemoveEntries(TTabSlot& slot, std::string_view name, std::optional<ShownList
         if (slot.Names[static_cast<std::size_t>(i)] != name) continue;
         const auto at = static_cast<std::ptrdiff_t>(i);
         slot.TotalSize -= SizeOf(slot.Sizes[static_cast<std::size_t>(i)]);
+        ForgetSortedEntries(slot);
         slot.Names.erase(slot.Names.begin() + at);
         slot.Sizes.erase(slot.Sizes.begin() + at);
         slot.Times.erase(slot.Times.begin() + at);
         slot.Kinds.erase(slot.Kinds.begin() + at);
         ++removed;
         if (!shown) continue;
-        std::vector<std::string>& keys = shown->Keys;
+        std::vector<std::int32_t>& listing = shown->Entries;
         PageWindow& window = shown->Window;
-        for (std::int32_t k = static_cast<std::int32_t>(keys.size()) - 1; k >= 0; --k) {
-            std::string& key = keys[static_cast<std::size_t>(k)];
-            const std::int32_t keyEntry = EntryIndexOfKey(key);
-            if (keyEntry > i) {
-                key.erase(key.find('\xFF') + 1);
-                key += std::to_string(keyEntry - 1);
-            } else if (keyEntry == i) {
-                keys.erase(keys.begin() + k);
+        for (std::int32_t k = static_cast<std::int32_t>(listing.size()) - 1; k >= 0; --k) {
+            std::int32_t& listed = listing[static_cast<std::size_t>(k)];
+            if (listed > i) {
+                --listed;
+            } else if (listed == i) {
+                listing.erase(listing.begin() + k);
                 if (k < window.Start) --window.Start;
                 if (k < window.End) --window.End;
             }
@@ -87,7 +88,7 @@ int RemoveEntries(TTabSlot& slot, std::string_view name, std::optional<ShownList
 
 std::optional<std::int32_t> RowOfEntry(const ShownListing& shown, std::int32_t entry) {
     for (std::int32_t k = shown.Window.Start; k < shown.Window.End; ++k) {
-        if (EntryIndexOfKey(shown.Keys[static_cast<std::size_t>(k)]) != entry) continue;
+        if (shown.Entries[static_cast<std::size_t>(k)] != entry) continue;
         return shown.Reverse ? shown.Window.End - 1 - k : k - shown.Window.Start;
     }
     return std::nullopt;

@@ -1,7 +1,7 @@
 // Keeping a slot's entries and the shown listing in step with the disk after a file command,
-// without reading the folder again. The listing's keys name slot entries by index, and the
-// shown window [Start, End) maps list rows to keys (back to front in reverse order), so every
-// entry added or removed patches all three together.
+// without reading the folder again. The listing names slot entries by index, and the shown
+// window [Start, End) maps list rows to listing positions (back to front in reverse order), so
+// every entry added or removed patches all three together.
 #pragma once
 
 #include <cstdint>
@@ -25,18 +25,18 @@ void RefreshEntry(TTabSlot& slot, std::int32_t entry, const DirEntry& found);
 
 // The listing as the list shows it.
 struct ShownListing {
-    std::vector<std::string>& Keys;
+    std::vector<std::int32_t>& Entries;
     PageWindow& Window;
     bool Reverse = false;
 };
 
-// Shows a new entry as the last row of the list: its key goes where the window maps the row
+// Shows a new entry as the last row of the list: it goes where the window maps the row
 // after the last one (End in normal order, Start in reverse), and the window widens by one.
 void ShowAsLastRow(const TTabSlot& slot, std::int32_t entry, ShownListing shown);
 
-// Removes every entry named name. With a shown listing, the keys of removed entries go, the
-// keys of later entries follow their entries down, and the window narrows for each removed
-// key inside or before it. The number of entries removed.
+// Removes every entry named name. With a shown listing, removed entries leave it, the indices
+// of later entries follow them down, and the window narrows for each removed position inside
+// or before it. The number of entries removed.
 int RemoveEntries(TTabSlot& slot, std::string_view name, std::optional<ShownListing> shown);
 
 // The list row that shows entry, or nothing when it is not in the window.

@@ -47,19 +47,32 @@ int TextWidth(HDC dc, std::string_view text) {
     return size.cx;
 }
 
-// The widest of the texts, measured on the longest ones by bytes only: measuring every row of a
-// big folder would cost more than listing it.
-int WidestText(HDC dc, std::vector<std::string_view> texts) {
-    constexpr std::size_t kMeasured = 32;
-    auto longer = [](std::string_view a, std::string_view b) { return a.size() > b.size(); };
-    if (texts.size() > kMeasured) {
-        std::nth_element(texts.begin(), texts.begin() + kMeasured, texts.end(), longer);
-        texts.resize(kMeasured);
+// The longest texts by bytes, gathered as they are offered without keeping the others: the
+// widest is measured on these only, since measuring every row of a big folder would cost more
+// than listing it.
+class LongestTexts {
+public:
+    void Offer(std::string_view text) {
+        auto shorter = [](std::string_view a, std::string_view b) { return a.size() > b.size(); };
+        if (top_.size() < kMeasured) {
+            top_.push_back(text);
+            std::push_heap(top_.begin(), top_.end(), shorter);
+        } else if (text.size() > top_.front().size()) {
+            std::pop_heap(top_.begin(), top_.end(), shorter);
+            top_.back() = text;
+            std::push_heap(top_.begin(), top_.end(), shorter);
+        }
     }
-    int widest = 0;
-    for (std::string_view text : texts) widest = std::max(widest, TextWidth(dc, text));
-    return widest;
-}
+    int Widest(HDC dc) const {
+        int widest = 0;
+        for (std::string_view text : top_) widest = std::max(widest, TextWidth(dc, text));
+        return widest;
+    }
+
+private:
+    static constexpr std::size_t kMeasured = 32;
+    std::vector<std::string_view> top_;  // a heap with the shortest on top
+};
 
 int HeaderWidth(HWND list, int column) {
     char caption[64] = {};
@@ -83,7 +96,7 @@ void TFrmFile::ListFolder(int slotIndex) {
     CutNames.clear();
 
     ListingFilter filter = MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText);
-    CurrentListing = BuildListing(slot, filter, WildMatch, Collator);
+    CurrentListing = ListingOfOrder(slot, SortedEntries(slot, Collator), filter, WildMatch);
     QuickMaskPending = false;
 
     const std::int32_t count = static_cast<std::int32_t>(CurrentListing.size());
@@ -170,13 +183,15 @@ int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
 void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
     // Every column as wide as its longest text; in details view never narrower than its
     // header, so 'ｻｲｽﾞ' stays readable over a column of short numbers.
-    std::vector<std::string_view> names, sizes;
-    names.reserve(static_cast<std::size_t>(PageEnd - PageStart));
+    LongestTexts names, sizes;
+    // A window of every entry is walked in the slot's own order, straight through memory.
+    const bool everyEntry =
+        PageStart == 0 && static_cast<std::size_t>(PageEnd) == slot.Names.size();
     for (std::int32_t d = PageStart; d < PageEnd; ++d) {
-        std::int32_t entry = EntryIndexOfKey(CurrentListing[d]);
-        if (entry < 0) continue;
-        names.push_back(slot.Names[entry]);
-        if (slot.Kinds[entry] == '1') sizes.push_back(slot.Sizes[entry]);
+        const auto entry =
+            static_cast<std::size_t>(everyEntry ? d : CurrentListing[static_cast<std::size_t>(d)]);
+        names.Offer(slot.Names[entry]);
+        if (slot.Kinds[entry] == '1') sizes.Offer(slot.Sizes[entry]);
     }
     const int padding = 12;
     const int imageWidth = 16 + 4;
@@ -184,8 +199,8 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
     {
         WindowDc dc(ListView1);
         dc.Select(reinterpret_cast<HGDIOBJ>(::SendMessageA(ListView1, WM_GETFONT, 0, 0)));
-        nameWidth = WidestText(dc.get(), names) + imageWidth + padding;
-        sizeWidth = WidestText(dc.get(), sizes) + padding;
+        nameWidth = names.Widest(dc.get()) + imageWidth + padding;
+        sizeWidth = sizes.Widest(dc.get()) + padding;
         timeWidth = TextWidth(dc.get(), "0000/00/00 00:00") + padding;
     }
     if (!details) {

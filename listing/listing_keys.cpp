@@ -1,7 +1,8 @@
 #include "listing/listing_keys.h"
 
 #include <algorithm>
-#include <numeric>
+#include <charconv>
+#include <stdexcept>
 
 #include "app/sjis.h"
 #include "app/split_fields.h"
@@ -12,20 +13,36 @@ std::string_view ExtensionOf(std::string_view name) {
 }
 
 std::string ListingKey(const TTabSlot& slot, std::size_t entry, int sortKind) {
-    const std::string& name = slot.Names[entry];
     std::string key;
-    key.reserve(name.size() + 32);
-    key += slot.Kinds[entry];
+    key.reserve(slot.Names[entry].size() + 32);
+    AppendListingKey(key, slot, entry, sortKind);
+    return key;
+}
+
+void AppendListingKey(std::string& out, const TTabSlot& slot, std::size_t entry, int sortKind) {
+    const std::string& name = slot.Names[entry];
+    out += slot.Kinds[entry];
     switch (sortKind) {
-        case 1: key += sjis::PadLeft(slot.Sizes[entry], kSizeKeyWidth); break;
-        case 2: key += sjis::PadRight(ExtensionOf(name), kTypeKeyWidth); break;
-        case 3: key += slot.Times[entry]; break;
+        case 1: {
+            const std::string& size = slot.Sizes[entry];
+            if (size.size() < kSizeKeyWidth) out.append(kSizeKeyWidth - size.size(), ' ');
+            out += size;
+            break;
+        }
+        case 2: {
+            const std::string_view extension = ExtensionOf(name);
+            out += extension;
+            if (extension.size() < kTypeKeyWidth) out.append(kTypeKeyWidth - extension.size(), ' ');
+            break;
+        }
+        case 3: out += slot.Times[entry]; break;
         default: break;
     }
-    key += name;
-    key += " \xFF";
-    key += std::to_string(entry);
-    return key;
+    out += name;
+    out += " \xFF";
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, entry).ptr;
+    out.append(digits, end);
 }
 
 std::int32_t EntryIndexOfKey(std::string_view key) {
@@ -76,26 +93,112 @@ bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::s
     return true;
 }
 
+namespace {
+// One entry in the sort: eight bytes of its collation key from the depth reached as a number,
+// so that comparisons stay in this array instead of visiting the arena at random.
+struct SortItem {
+    std::uint64_t Chunk;
+    std::uint32_t Begin;
+    std::uint32_t End;
+    std::int32_t Entry;
+    std::uint32_t Rank;  // the key's length when it ends within the chunk, else one past it
+};
+
+void LoadChunk(SortItem& item, std::string_view arena, std::uint32_t depth) {
+    std::uint64_t chunk = 0;
+    for (std::uint32_t i = 0; i < 8; ++i) {
+        const std::uint32_t at = item.Begin + depth + i;
+        chunk = chunk << 8 | (at < item.End ? static_cast<unsigned char>(arena[at]) : 0u);
+    }
+    item.Chunk = chunk;
+    const std::uint32_t length = item.End - item.Begin;
+    item.Rank = length <= depth + 8 ? length : depth + 9;
+}
+
+// Byte order of the keys, eight bytes at a time: sort by the chunk at the depth reached
+// (zero-padded, a key that ends there first), then each run that agrees and goes on is
+// sorted by its next eight bytes. Each key is read once per depth, not once per comparison.
+void SortByChunks(std::vector<SortItem>& items, std::string_view arena) {
+    struct Run {
+        std::size_t First, Last;
+        std::uint32_t Depth;
+    };
+    std::vector<Run> runs{{0, items.size(), 0}};
+    while (!runs.empty()) {
+        const Run run = runs.back();
+        runs.pop_back();
+        const auto first = items.begin() + static_cast<std::ptrdiff_t>(run.First);
+        const auto last = items.begin() + static_cast<std::ptrdiff_t>(run.Last);
+        for (auto it = first; it != last; ++it) LoadChunk(*it, arena, run.Depth);
+        std::sort(first, last, [](const SortItem& a, const SortItem& b) {
+            return a.Chunk != b.Chunk ? a.Chunk < b.Chunk : a.Rank < b.Rank;
+        });
+        for (std::size_t i = run.First; i < run.Last;) {
+            std::size_t j = i + 1;
+            while (j < run.Last && items[j].Chunk == items[i].Chunk &&
+                   items[j].Rank == items[i].Rank)
+                ++j;
+            if (j - i > 1 && items[i].Rank == run.Depth + 9) runs.push_back({i, j, run.Depth + 8});
+            i = j;
+        }
+    }
+}
+}  // namespace
+
+std::vector<std::int32_t> SortEntries(const TTabSlot& slot, int sortKind, const Collator& collator,
+                                      const std::atomic<bool>* stop) {
+    // One collation key per entry, all in one arena, then plain byte comparisons: the locale
+    // comparison runs n times instead of n log n times, and nothing is allocated per entry.
+    const std::size_t count = slot.Names.size();
+    std::string arena;
+    arena.reserve(count * 64);
+    std::vector<SortItem> items(count);
+    std::string key;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (stop && (i & 1023) == 0 && stop->load(std::memory_order_relaxed)) return {};
+        key.clear();
+        AppendListingKey(key, slot, i, sortKind);
+        const std::size_t begin = arena.size();
+        collator.AppendSortKey(key, arena);
+        if (arena.size() > UINT32_MAX - 16) throw std::length_error("sort keys beyond 4 GiB");
+        items[i] = {0, static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(arena.size()),
+                    static_cast<std::int32_t>(i), 0};
+    }
+    if (stop && stop->load()) return {};
+    SortByChunks(items, arena);
+    std::vector<std::int32_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = items[i].Entry;
+    return order;
+}
+
+const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator,
+                                               const std::atomic<bool>* stop) {
+    const int kind = slot.SortKind >= 0 && slot.SortKind < 4 ? slot.SortKind : 0;
+    std::vector<std::int32_t>& order = slot.Sorted[static_cast<std::size_t>(kind)];
+    if (order.size() != slot.Names.size()) order = SortEntries(slot, slot.SortKind, collator, stop);
+    return order;
+}
+
+std::vector<std::int32_t> ListingOfOrder(const TTabSlot& slot,
+                                         const std::vector<std::int32_t>& order,
+                                         const ListingFilter& filter, const TWildMatch& matcher) {
+    if (!filter.MaskOn && !filter.QuickMask) return order;
+    std::vector<std::int32_t> listing;
+    listing.reserve(order.size());
+    for (const std::int32_t entry : order) {
+        const auto i = static_cast<std::size_t>(entry);
+        if (PassesFilter(filter, matcher, slot.Names[i], slot.Kinds[i])) listing.push_back(entry);
+    }
+    return listing;
+}
+
 std::vector<std::string> BuildListing(const TTabSlot& slot, const ListingFilter& filter,
                                       const TWildMatch& matcher, const Collator& collator) {
     std::vector<std::string> keys;
-    keys.reserve(slot.Names.size());
-    for (std::size_t i = 0; i < slot.Names.size(); ++i) {
-        if (PassesFilter(filter, matcher, slot.Names[i], slot.Kinds[i]))
-            keys.push_back(ListingKey(slot, i, slot.SortKind));
-    }
-    // One collation key per entry, then plain byte comparisons: the locale comparison runs
-    // n times instead of n log n times.
-    std::vector<std::string> sortKeys(keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) sortKeys[i] = collator.SortKey(keys[i]);
-    std::vector<std::size_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return sortKeys[a] < sortKeys[b]; });
-    std::vector<std::string> sorted;
-    sorted.reserve(keys.size());
-    for (std::size_t i : order) sorted.push_back(std::move(keys[i]));
-    return sorted;
+    for (const std::int32_t entry :
+         ListingOfOrder(slot, SortEntries(slot, slot.SortKind, collator), filter, matcher))
+        keys.push_back(ListingKey(slot, static_cast<std::size_t>(entry), slot.SortKind));
+    return keys;
 }
 
 PageWindow ComputePageWindow(std::int32_t count, bool limitOn, std::int32_t maxFiles, int page) {
@@ -124,12 +227,12 @@ int ClampPage(int page, std::int32_t count, std::int32_t maxFiles) {
     return std::min(page, HighestPage(count, maxFiles));
 }
 
-std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::string>& listing,
+std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::int32_t>& listing,
                                    std::int32_t row, std::int32_t pageStart, std::int32_t pageEnd) {
     if (row < 0 || row >= pageEnd - pageStart) return std::nullopt;
     const std::int32_t index = ItemToEntry(row, slot.Reverse, pageStart, pageEnd);
     if (index < 0 || index >= static_cast<std::int32_t>(listing.size())) return std::nullopt;
-    const std::int32_t entry = EntryIndexOfKey(listing[static_cast<std::size_t>(index)]);
+    const std::int32_t entry = listing[static_cast<std::size_t>(index)];
     if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size()) ||
         entry >= static_cast<std::int32_t>(slot.Kinds.size()))
         return std::nullopt;

@@ -2,6 +2,7 @@
 // and the quick mask, one sort key per entry, the page window and the status texts.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ std::string_view ExtensionOf(std::string_view name);
 
 // Kind, sort field, name, " ", 0xFF, entry index.
 std::string ListingKey(const TTabSlot& slot, std::size_t entry, int sortKind);
+// The same key appended to out.
+void AppendListingKey(std::string& out, const TTabSlot& slot, std::size_t entry, int sortKind);
 // The entry index after the last 0xFF byte of a key; -1 for a key without one or with an index
 // beyond int32.
 std::int32_t EntryIndexOfKey(std::string_view key);
@@ -37,6 +40,19 @@ ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending
 bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::string_view name,
                   char kind);
 
+// Every entry index of the slot in the order of its listing keys of sortKind under the
+// collator. Nothing (an empty list) once stop is set.
+std::vector<std::int32_t> SortEntries(const TTabSlot& slot, int sortKind, const Collator& collator,
+                                      const std::atomic<bool>* stop = nullptr);
+// The slot's entries in the order of its own sort kind, sorted once and kept in the slot.
+// Once stop is set the order is left empty, to be sorted again when next asked for.
+const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator,
+                                               const std::atomic<bool>* stop = nullptr);
+// The entries of order that pass the filter, in that order: the listing, one entry index per
+// listed row.
+std::vector<std::int32_t> ListingOfOrder(const TTabSlot& slot,
+                                         const std::vector<std::int32_t>& order,
+                                         const ListingFilter& filter, const TWildMatch& matcher);
 // The sorted keys of every entry that passes the filter.
 std::vector<std::string> BuildListing(const TTabSlot& slot, const ListingFilter& filter,
                                       const TWildMatch& matcher, const Collator& collator);
@@ -68,8 +84,8 @@ struct RowEntry {
     bool operator==(const RowEntry&) const = default;
 };
 // Row of the shown window [pageStart, pageEnd) of listing, mapped back to front in reverse
-// order; nothing for a row outside the window or a key that names no entry of the slot.
-std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::string>& listing,
+// order; nothing for a row outside the window or an index that names no entry of the slot.
+std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::int32_t>& listing,
                                    std::int32_t row, std::int32_t pageStart, std::int32_t pageEnd);
 
 // '1024ﾊﾞｲﾄ', '1KB', '5120MB'.

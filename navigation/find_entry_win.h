@@ -3,17 +3,22 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "navigation/folder_entries.h"
 
+// The offset from UTC file times to local ones, the same for every time of a folder.
+std::int64_t LocalTimeBias();
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data, std::int64_t bias);
 DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data);
 // The entry at path (a file or a folder), or nothing when there is none.
 std::optional<DirEntry> FindOnDisk(const std::string& path);
 // True when a file or folder of that path exists.
 bool ExistsOnDisk(const std::string& path);
 // Every entry a search for pattern finds (given as LongSearchPattern or FolderSearchPattern
-// make it), "." and ".." included; nothing when the search fails.
-void SearchDisk(const std::string& pattern, const std::function<void(const DirEntry&)>& found);
+// make it), "." and ".." included; nothing when the search fails. found returns false to
+// end the search early.
+void SearchDisk(const std::string& pattern, const std::function<bool(const DirEntry&)>& found);

@@ -142,8 +142,10 @@ void TFrmFile::BuildCompletion() {
         lines = TabCandidates(slot, query->Prefix, Collator);
     } else {
         std::vector<DirEntry> found;
-        SearchDisk(LongSearchPattern(query->Pattern),
-                   [&](const DirEntry& entry) { found.push_back(entry); });
+        SearchDisk(LongSearchPattern(query->Pattern), [&](const DirEntry& entry) {
+            found.push_back(entry);
+            return true;
+        });
         lines = DiskCandidates(found, Collator);
     }
     completionFolder_ = query->Folder;

@@ -25,11 +25,15 @@ inline constexpr std::uint32_t kAttrDirectory = 0x10;
 
 // 'yyyy/mm/dd hh:nn:ss'
 std::string TimeText(const LocalTime& t);
+// The calendar time of a count of 100-nanosecond ticks since 1601-01-01 00:00 (a file time
+// with the local bias already added); all zero for a negative count.
+LocalTime LocalTimeOfTicks(std::int64_t ticks);
 
 // Empties Names, Sizes, Times and Kinds (and TotalSize).
 void ClearEntries(TTabSlot& slot);
 // Appends a search result: "." and ".." are skipped, hidden entries unless showHidden.
 void AddFolderEntry(TTabSlot& slot, const DirEntry& entry, bool showHidden);
+void AddFolderEntry(TTabSlot& slot, DirEntry&& entry, bool showHidden);
 // The drive list: 'A:\' .. 'Z:\' for the set bits of the logical drive mask.
 void FillDriveList(TTabSlot& slot, std::uint32_t driveMask);
 // A server's shares from their remote names ('\\server\share' lists as 'share').

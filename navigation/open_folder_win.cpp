@@ -13,6 +13,7 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     if (slotIndex < 0) return false;
     TTabSlot& slot = TabSlots[slotIndex];
     std::string path = requested;
+    const std::string before = CurrentDirectory();
     bool accepted = IsServerPath(path) || path == kDrivesFolder;
     if (!accepted && !path.empty() && ::SetCurrentDirectoryA(path.c_str())) {
         accepted = true;
@@ -28,11 +29,16 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
         mnRefreshClick();
         return true;
     }
+    // Read before anything of the tab changes: a reading stopped with Esc leaves the tab as a
+    // folder that cannot be opened does, without the message.
+    if (!ReadFolder(FolderForAppend(path), slotIndex)) {
+        ::SetCurrentDirectoryA(before.c_str());
+        return false;
+    }
     ResetScroll();
     slot.Page = 0;
     ::SetWindowTextA(CmbDir, path.c_str());
     slot.Folder = path;
-    ReadFolder(CurrentFolder(), slotIndex);
     std::string caption = TabCaption(path);
     TCITEMA item{};
     item.mask = TCIF_TEXT;

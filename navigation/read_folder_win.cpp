@@ -1,87 +1,83 @@
-// Reading a folder, the drive list or a server's shares into a slot.
+// Reading a folder, the drive list or a server's shares into a slot: the reading runs on a
+// worker thread (navigation/folder_reading_win.cpp) while the window goes on answering.
 #include <windows.h>
 
-#include <winnetwk.h>
+#include <commctrl.h>
 
+#include <cstring>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/file1_win.h"
 #include "navigation/find_entry_win.h"
 #include "navigation/folder_entries.h"
-#include "navigation/path_text.h"
+#include "navigation/folder_reading_win.h"
 #include "platform/unique_handle_win.h"
 
 namespace {
 
-LocalTime ToLocalTime(const FILETIME& utc) {
-    FILETIME local{};
-    SYSTEMTIME st{};
-    LocalTime t;
-    if (::FileTimeToLocalFileTime(&utc, &local) && ::FileTimeToSystemTime(&local, &st))
-        t = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
-    return t;
+std::int64_t TicksOf(const FILETIME& time) {
+    return static_cast<std::int64_t>((std::uint64_t{time.dwHighDateTime} << 32) |
+                                     time.dwLowDateTime);
 }
 
-struct EnumCloser {
-    using Type = HANDLE;
-    static HANDLE Invalid() { return nullptr; }
-    static void Close(HANDLE h) { ::WNetCloseEnum(h); }
-};
-
-// A long pattern: Wine's A functions stop at MAX_PATH even in the "\\?\" form, so it is
-// searched through the wide functions and each result brought back to the ANSI form.
-void ToAnsi(const WIN32_FIND_DATAW& wide, WIN32_FIND_DATAA& data) {
-    data.dwFileAttributes = wide.dwFileAttributes;
-    data.ftLastWriteTime = wide.ftLastWriteTime;
-    data.nFileSizeHigh = wide.nFileSizeHigh;
-    data.nFileSizeLow = wide.nFileSizeLow;
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.cFileName, -1, data.cFileName,
-                                        sizeof data.cFileName, nullptr, nullptr);
-    if (n == 0) data.cFileName[0] = '\0';
+// Messages that wait until the reading ends: input, commands and the program's own posted
+// work, so that no handler runs on a slot that is being replaced.
+bool WaitsForReading(const MSG& msg, HWND main) {
+    const UINT m = msg.message;
+    if (m >= WM_KEYFIRST && m <= WM_KEYLAST) return true;
+    if (m >= WM_LBUTTONDOWN && m <= WM_MOUSELAST) return true;
+    if (m >= WM_NCLBUTTONDOWN && m <= WM_NCXBUTTONDBLCLK) return true;
+    if (m == WM_COMMAND || m == WM_SYSCOMMAND || m == WM_CLOSE || m == WM_DROPFILES || m == WM_QUIT)
+        return true;
+    if (m == WM_TIMER && msg.hwnd == main) return true;
+    return m >= WM_USER && msg.hwnd == main;
 }
 
-HANDLE FindFirstLong(const std::string& pattern, WIN32_FIND_DATAA& data) {
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, nullptr, 0);
-    if (n <= 0) return INVALID_HANDLE_VALUE;
-    std::wstring widePattern(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, widePattern.data(), n);
-    WIN32_FIND_DATAW wide{};
-    HANDLE find = ::FindFirstFileW(widePattern.c_str(), &wide);
-    if (find != INVALID_HANDLE_VALUE) ToAnsi(wide, data);
-    return find;
+// Pointer input is dropped rather than kept: a click lands where the pointer is now.
+bool IsPointerButton(UINT m) {
+    return (m >= WM_LBUTTONDOWN && m <= WM_MOUSELAST) ||
+           (m >= WM_NCLBUTTONDOWN && m <= WM_NCXBUTTONDBLCLK);
 }
 
-bool FindNextLong(HANDLE find, WIN32_FIND_DATAA& data) {
-    WIN32_FIND_DATAW wide{};
-    if (!::FindNextFileW(find, &wide)) return false;
-    ToAnsi(wide, data);
-    return true;
+std::string StatusBarText(HWND status) {
+    // Wine may count the length in characters: room for two bytes each.
+    const auto length = LOWORD(::SendMessageA(status, SB_GETTEXTLENGTHA, 0, 0));
+    std::string text(2u * length + 1u, '\0');
+    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::strlen(text.c_str()));
+    return text;
 }
 
 }  // namespace
 
-DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data) {
+std::int64_t LocalTimeBias() {
+    // FileTimeToLocalFileTime applies the zone's present bias to every time alike, so one
+    // call per folder gives each entry the same text as a call of its own.
+    FILETIME utc{}, local{};
+    ::GetSystemTimeAsFileTime(&utc);
+    if (!::FileTimeToLocalFileTime(&utc, &local)) return 0;
+    return TicksOf(local) - TicksOf(utc);
+}
+
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data, std::int64_t bias) {
     DirEntry entry;
     entry.Name = data.cFileName;
     entry.Attributes = data.dwFileAttributes;
     entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-    entry.Time = ToLocalTime(data.ftLastWriteTime);
+    const std::int64_t ticks = TicksOf(data.ftLastWriteTime);
+    if (ticks >= 0 && ticks <= INT64_MAX - (bias > 0 ? bias : 0))
+        entry.Time = LocalTimeOfTicks(ticks + bias);
     return entry;
+}
+
+DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data) {
+    return EntryOfFindData(data, LocalTimeBias());
 }
 
 bool ExistsOnDisk(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void SearchDisk(const std::string& pattern, const std::function<void(const DirEntry&)>& found) {
-    WIN32_FIND_DATAA data{};
-    const bool longForm = pattern.rfind("\\\\?\\", 0) == 0;
-    UniqueFind find(longForm ? FindFirstLong(pattern, data)
-                             : ::FindFirstFileA(pattern.c_str(), &data));
-    if (!find) return;
-    do {
-        found(EntryOfFindData(data));
-    } while (longForm ? FindNextLong(find.get(), data) : ::FindNextFileA(find.get(), &data));
 }
 
 std::optional<DirEntry> FindOnDisk(const std::string& path) {
@@ -91,56 +87,97 @@ std::optional<DirEntry> FindOnDisk(const std::string& path) {
     return EntryOfFindData(data);
 }
 
-void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
-    ++folderReads_;
+bool TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
+    if (activeReading_) return false;  // never a second reading inside the first
     TTabSlot& slot = TabSlots[slotIndex];
-    ClearEntries(slot);
-    if (IsServerPath(folder)) {
-        ReadShares(folder, slot);
-        return;
-    }
-    if (folder.empty()) {
-        FillDriveList(slot, ::GetLogicalDrives());
-        return;
-    }
-    // A folder that cannot be searched lists empty.
-    SearchDisk(FolderSearchPattern(folder),
-               [&](const DirEntry& entry) { AddFolderEntry(slot, entry, ShowHidden); });
+    const WPARAM tag = ++readingTag_;
+    std::shared_ptr<FolderReading> reading =
+        StartFolderReading(hwnd_, kFolderRead, tag, folder, ShowHidden, slot.SortKind);
+    if (!WaitForReading(*reading, tag)) return false;
+    if (!reading->Error.empty()) throw std::runtime_error(reading->Error);
+    if (reading->NetworkError) Ui.Message(hwnd_, "ﾈｯﾄﾜｰｸｴﾗｰ", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+    TTabSlot& read = reading->Entries;
+    slot.Names.swap(read.Names);
+    slot.Sizes.swap(read.Sizes);
+    slot.Times.swap(read.Times);
+    slot.Kinds.swap(read.Kinds);
+    slot.Sorted.swap(read.Sorted);
+    slot.TotalSize = read.TotalSize;
+    ++folderReads_;
+    return true;
 }
 
-void TFrmFile::ReadShares(const std::string& folder, TTabSlot& slot) {
-    std::string remote = folder.substr(0, folder.size() - 1);  // without the trailing backslash
-    std::string provider = "Microsoft Windows Network";
-    NETRESOURCEA root{};
-    root.dwScope = RESOURCE_GLOBALNET;
-    root.dwType = RESOURCETYPE_DISK;
-    root.lpRemoteName = remote.data();
-    root.lpProvider = provider.data();
-    HANDLE handle = nullptr;
-    if (::WNetOpenEnumA(RESOURCE_GLOBALNET, RESOURCETYPE_DISK, 0, &root, &handle) != NO_ERROR) {
-        Ui.Message(hwnd_, "ﾈｯﾄﾜｰｸｴﾗｰ", "ｴﾗｰ", MB_OK | MB_ICONERROR);
-        return;
+bool TFrmFile::WaitForReading(FolderReading& reading, WPARAM tag) {
+    activeReading_ = &reading;
+    struct Clear {
+        FolderReading*& active;
+        ~Clear() { active = nullptr; }
+    } clear{activeReading_};
+    // A quick folder ends here, as a plain call would: only messages sent to the window
+    // (another process asking it something) are answered meanwhile.
+    constexpr DWORD kQuietMs = 50, kCountAfterMs = 300, kCountEveryMs = 100;
+    const DWORD start = ::GetTickCount();
+    HANDLE done = reading.Done.get();
+    for (DWORD elapsed = 0; elapsed < kQuietMs; elapsed = ::GetTickCount() - start) {
+        const DWORD woke =
+            ::MsgWaitForMultipleObjectsEx(1, &done, kQuietMs - elapsed, QS_SENDMESSAGE, 0);
+        if (woke == WAIT_OBJECT_0) return !reading.Stop.load();
+        if (woke != WAIT_OBJECT_0 + 1) break;
+        MSG peeked;
+        ::PeekMessageA(&peeked, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
-    UniqueHandle<EnumCloser> enumeration(handle);
-    std::vector<char> buffer(320);
-    for (;;) {
-        DWORD count = 1;
-        DWORD size = static_cast<DWORD>(buffer.size());
-        DWORD result = ::WNetEnumResourceA(handle, &count, buffer.data(), &size);
-        if (result == ERROR_MORE_DATA && size > buffer.size()) {
-            buffer.resize(size);  // a share with a long name is fetched again, not dropped
+    // A long one: the window paints and answers, the status line counts, Esc stops it, and
+    // everything else waits for the end.
+    const std::string status = StatusBarText(StatusBar1);
+    bool counting = false;
+    DWORD counted = 0;
+    std::vector<MSG> held;
+    bool finished = false;
+    while (!finished && !reading.Stop.load()) {
+        MSG msg;
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            const DWORD now = ::GetTickCount();
+            if (now - start >= kCountAfterMs && (!counting || now - counted >= kCountEveryMs)) {
+                SetStatus("読込中 " + std::to_string(reading.Count.load()));
+                counting = true;
+                counted = now;
+            }
+            ::MsgWaitForMultipleObjectsEx(0, nullptr, kCountEveryMs, QS_ALLINPUT,
+                                          MWMO_INPUTAVAILABLE);
             continue;
         }
-        if (result != NO_ERROR || count == 0) break;
-        const auto* resource = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
-        if (resource->lpRemoteName) AddShareEntry(slot, resource->lpRemoteName);
+        if (msg.message == kFolderRead && msg.hwnd == hwnd_) {
+            finished = msg.wParam == tag;  // an earlier, stopped reading's word is dropped
+            continue;
+        }
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+            reading.Stop = true;
+            break;
+        }
+        if (WaitsForReading(msg, hwnd_)) {
+            if (!IsPointerButton(msg.message)) held.push_back(msg);
+            continue;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
     }
+    const bool stopped = reading.Stop.load();
+    if (stopped && counting) SetStatus(status);
+    for (const MSG& msg : held) {
+        if (msg.message == WM_QUIT)
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+        else if (msg.hwnd)
+            ::PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+        else
+            ::PostThreadMessageA(::GetCurrentThreadId(), msg.message, msg.wParam, msg.lParam);
+    }
+    return !stopped;
 }
 
 void TFrmFile::mnRefreshClick() {
     int slot = CurrentSlot();
     if (slot < 0) return;
     SaveScroll();
-    ReadFolder(CurrentFolder(), slot);
+    if (!ReadFolder(CurrentFolder(), slot)) return;  // stopped: the list stays as it was
     ListFolder(slot);
 }

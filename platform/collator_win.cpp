@@ -25,3 +25,28 @@ std::string WinCollator::SortKey(std::string_view text) const {
     key.resize(static_cast<std::size_t>(n));
     return key;
 }
+
+void WinCollator::AppendSortKey(std::string_view text, std::string& out) const {
+    // Straight into the buffer with room to spare; only a key longer than that asks for its
+    // length first.
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const std::size_t from = out.size();
+    const int length = static_cast<int>(text.size());
+    int room = length * 6 + 16;
+    out.resize(from + static_cast<std::size_t>(room));
+    int n =
+        ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, out.data() + from, room);
+    if (n <= 0) {
+        room = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
+        out.resize(from + static_cast<std::size_t>(room > 0 ? room : 0));
+        n = room > 0 ? ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length,
+                                      out.data() + from, room)
+                     : 0;
+    }
+    if (n <= 0) {
+        out.resize(from);
+        out += text;
+        return;
+    }
+    out.resize(from + static_cast<std::size_t>(n));
+}

@@ -7,4 +7,5 @@ class WinCollator final : public Collator {
 public:
     int Compare(std::string_view a, std::string_view b) const override;
     std::string SortKey(std::string_view text) const override;
+    void AppendSortKey(std::string_view text, std::string& out) const override;
 };

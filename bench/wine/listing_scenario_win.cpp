@@ -1,10 +1,13 @@
 // Opening a big folder under Wine: the file system's enumeration alone, then the program's
 // whole path from OpenFolder to the status line, in one process so both see the same cache.
-// Usage: tabora_listing_scenario.exe FOLDER [ROUNDS]
+// Each round measures both; the medians and the peak working set per entry close the run.
+// Usage: tabora_listing_scenario.exe FOLDER [ROUNDS] [LIMIT]   (LIMIT 1: display limit on)
 #include <windows.h>
 
 #include <commctrl.h>
+#include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -31,6 +34,19 @@ int Enumerate(const std::string& folder) {
     return count;
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+PROCESS_MEMORY_COUNTERS Memory() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
+    return counters;
+}
+
 class SilentUi final : public ModalUi {
 public:
     int Message(HWND, const std::string& text, const std::string&, UINT) override {
@@ -43,11 +59,12 @@ public:
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::printf("usage: %s FOLDER [ROUNDS]\n", argv[0]);
+        std::printf("usage: %s FOLDER [ROUNDS] [LIMIT]\n", argv[0]);
         return 2;
     }
     const std::string folder = argv[1];
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
+    const bool limit = argc > 3 && std::atoi(argv[3]) != 0;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
 
@@ -66,30 +83,41 @@ int main(int argc, char** argv) {
 
     SilentUi ui;
     TFrmFile form(::GetModuleHandleA(nullptr), {std::string(temp)}, ui, ini);
+    form.DisplayLimit = limit;
     ::ShowWindow(form.Handle(), SW_SHOW);
 
-    Enumerate(folder);  // warm the cache for both measurements
+    const int entries = Enumerate(folder);  // warms the cache for both measurements
+    const SIZE_T baseline = Memory().WorkingSetSize;
+    std::vector<double> enumerations, opens, listings, ratios;
     for (int round = 0; round < rounds; ++round) {
         double t0 = Now();
-        int entries = Enumerate(folder);
+        Enumerate(folder);
         double t1 = Now();
         form.OpenFolder(temp, true);  // somewhere else, so the next open is a change of folder
         double t2 = Now();
         form.OpenFolder(folder, true);
         double t3 = Now();
-        char status[256] = {};
-        ::SendMessageA(form.StatusBar1, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
-        double t4 = Now();
         form.ListFolder(form.CurrentSlot());  // listing alone, no disk
-        double t5 = Now();
-        double enumeration = t1 - t0;
-        double open = t3 - t2;
+        double t4 = Now();
+        enumerations.push_back(t1 - t0);
+        opens.push_back(t3 - t2);
+        listings.push_back(t4 - t3);
+        ratios.push_back((opens.back() - enumerations.back()) / enumerations.back());
         std::printf(
-            "entries=%d enumeration=%.3fs open_to_status=%.3fs listing_only=%.3fs "
-            "program_work/enumeration=%.2f\n",
-            entries, enumeration, open, t5 - t4, (open - enumeration) / enumeration);
-        (void)status;
+            "entries=%d limit=%d enumeration=%.3fs open_to_status=%.3fs listing_only=%.3fs "
+            "own_work/enumeration=%.2f\n",
+            entries, limit, enumerations.back(), opens.back(), listings.back(), ratios.back());
     }
+    char status[256] = {};
+    ::SendMessageA(form.StatusBar1, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
+    const PROCESS_MEMORY_COUNTERS memory = Memory();
+    const double perEntry =
+        entries > 0 ? static_cast<double>(memory.PeakWorkingSetSize - baseline) / entries : 0;
+    std::printf(
+        "median entries=%d limit=%d enumeration=%.3fs open_to_status=%.3fs listing_only=%.3fs "
+        "own_work/enumeration=%.2f peak_bytes/entry=%.0f (status: %s)\n",
+        entries, limit, Median(enumerations), Median(opens), Median(listings), Median(ratios),
+        perEntry, status);
     ::DeleteFileA(ini.c_str());
     return 0;
 }

@@ -27,6 +27,36 @@ TEST(FolderEntriesTest, TimeTextIsFixedWidth) {
     EXPECT_EQ(TimeText({2001, 1, 1, 0, 0, 0}), "2001/01/01 00:00:00");
 }
 
+TEST(FolderEntriesTest, TicksTurnIntoTheCalendarTime) {
+    constexpr std::int64_t kSecond = 10000000;
+    constexpr std::int64_t kDay = 86400 * kSecond;
+    auto text = [](std::int64_t ticks) { return TimeText(LocalTimeOfTicks(ticks)); };
+    EXPECT_EQ(text(0), "1601/01/01 00:00:00");
+    EXPECT_EQ(text(kDay - 1), "1601/01/01 23:59:59");
+    // 1970-01-01 is 134774 days later; from there, days of known dates.
+    const std::int64_t unix = 134774 * kDay;
+    EXPECT_EQ(text(unix), "1970/01/01 00:00:00");
+    EXPECT_EQ(text(unix + 1535978096 * kSecond), "2018/09/03 12:34:56");
+    EXPECT_EQ(text(unix + 11016 * kDay), "2000/02/29 00:00:00");
+    EXPECT_EQ(text(unix + 18321 * kDay + 86399 * kSecond), "2020/02/29 23:59:59");
+    EXPECT_EQ(text(unix - 25508 * kDay), "1900/03/01 00:00:00");  // 1900 was no leap year
+    EXPECT_EQ(text(unix + 47541 * kDay), "2100/03/01 00:00:00");  // nor is 2100
+    EXPECT_EQ(text(-1), "0000/00/00 00:00:00");
+    // Every day from 1601 to 2600, against a calendar counted forward one day at a time.
+    int year = 1601, month = 1, day = 1;
+    for (std::int64_t n = 0; year < 2600; ++n) {
+        const LocalTime t = LocalTimeOfTicks(n * kDay + 3723 * kSecond);
+        ASSERT_EQ(TimeText(t), TimeText({year, month, day, 1, 2, 3})) << n;
+        const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+        const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        if (++day <= lengths[month - 1]) continue;
+        day = 1;
+        if (++month > 12) month = 1, ++year;
+    }
+    // A year beyond four digits is printed whole, not cut to the width.
+    EXPECT_EQ(TimeText({30828, 9, 14, 2, 48, 5}), "30828/09/14 02:48:05");
+}
+
 TEST(FolderEntriesTest, SearchResultsAreAppendedInOrder) {
     TTabSlot slot;
     for (const DirEntry& e : {Dir("."), Dir(".."), File("b.txt", 100), Dir("sub"),

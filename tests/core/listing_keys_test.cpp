@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "navigation/folder_entries.h"
 
 namespace {
 
@@ -237,3 +242,82 @@ TEST(ListingKeysTest, QuickMaskMatchesWholeShiftJisCharacters) {
 }
 
 }  // namespace
+
+namespace {
+// A plain collation that counts the keys it was asked for.
+class CountingCollator final : public Collator {
+public:
+    int Compare(std::string_view a, std::string_view b) const override {
+        return plain_.Compare(a, b);
+    }
+    std::string SortKey(std::string_view text) const override { return plain_.SortKey(text); }
+    void AppendSortKey(std::string_view text, std::string& out) const override {
+        ++Keys;
+        plain_.AppendSortKey(text, out);
+    }
+    mutable int Keys = 0;
+
+private:
+    PlainCollator plain_;
+};
+
+std::vector<std::string> NamesOf(const TTabSlot& slot, const std::vector<std::int32_t>& order) {
+    std::vector<std::string> names;
+    for (std::int32_t entry : order) names.push_back(slot.Names[static_cast<std::size_t>(entry)]);
+    return names;
+}
+}  // namespace
+
+TEST(ListingKeysTest, SortedOrdersAreKeptPerKindUntilTheEntriesChange) {
+    TTabSlot slot = SlotOf({{"b.txt", 30}, {"a.doc", 20}, {"c.txt", 10}});
+    const CountingCollator collator;
+    EXPECT_EQ(NamesOf(slot, SortedEntries(slot, collator)), (Names{"a.doc", "b.txt", "c.txt"}));
+    EXPECT_EQ(collator.Keys, 3);
+    // A new mask or the same sort again lists from the kept order.
+    const ListingFilter txtOnly = MakeListingFilter("*.txt", false, "");
+    const TWildMatch matcher;
+    EXPECT_EQ(ListingOfOrder(slot, SortedEntries(slot, collator), txtOnly, matcher).size(), 2u);
+    slot.SortKind = 1;
+    EXPECT_EQ(NamesOf(slot, SortedEntries(slot, collator)), (Names{"c.txt", "a.doc", "b.txt"}));
+    slot.SortKind = 0;
+    SortedEntries(slot, collator);
+    EXPECT_EQ(collator.Keys, 6) << "keys were built again for an order already kept";
+
+    // Any change of the entries makes every kind sort again.
+    AddFolderEntry(slot, DirEntry{"0first", 0x20, 40, {2018, 9, 3, 12, 0, 0}}, false);
+    EXPECT_EQ(NamesOf(slot, SortedEntries(slot, collator)),
+              (Names{"0first", "a.doc", "b.txt", "c.txt"}));
+    slot.SortKind = 1;
+    EXPECT_EQ(NamesOf(slot, SortedEntries(slot, collator)),
+              (Names{"c.txt", "a.doc", "b.txt", "0first"}));
+}
+
+TEST(ListingKeysTest, SortMatchesWholeKeyOrderAcrossSharedPrefixesAndShortKeys) {
+    // Collation keys that agree in their first eight bytes, or end before them, must still be
+    // ordered by the whole key.
+    std::mt19937 rng(7);
+    const char* const stems[] = {"",           "a",           "A", "ab",     "abcdefgh",
+                                 "ABCDEFGHij", "abcdefghijk", "z", "表計算", "ｿﾌﾄ"};
+    TTabSlot slot;
+    for (int i = 0; i < 400; ++i) {
+        std::string name = stems[rng() % std::size(stems)];
+        for (int n = static_cast<int>(rng() % 4); n > 0; --n)
+            name += static_cast<char>('a' + rng() % 3);
+        slot.Names.push_back(name);
+        slot.Sizes.push_back(std::to_string(rng() % 5));
+        slot.Times.push_back("2018/09/03 12:00:0" + std::to_string(rng() % 3));
+        slot.Kinds.push_back(rng() % 5 ? '1' : '0');
+    }
+    const PlainCollator collator;
+    for (int kind = 0; kind < 4; ++kind) {
+        std::vector<std::string> expected;
+        for (std::size_t i = 0; i < slot.Names.size(); ++i)
+            expected.push_back(ListingKey(slot, i, kind));
+        std::sort(expected.begin(), expected.end(),
+                  [&](const std::string& a, const std::string& b) {
+                      return collator.SortKey(a) < collator.SortKey(b);
+                  });
+        slot.SortKind = static_cast<std::int8_t>(kind);
+        EXPECT_EQ(BuildListing(slot, {}, TWildMatch(), collator), expected) << "sort kind " << kind;
+    }
+}

@@ -75,13 +75,12 @@ TEST(PageWindowTest, RowsMapToSlotEntriesWithinTheShownWindowOnly) {
     TTabSlot slot;
     slot.Names = {"sub", "a.txt", "b.txt"};
     slot.Kinds = "011";
-    const std::vector<std::string> listing = {ListingKey(slot, 0, 0), ListingKey(slot, 2, 0),
-                                              ListingKey(slot, 1, 0), "1broken"};
+    const std::vector<std::int32_t> listing = {0, 2, 1, 7};
     EXPECT_EQ(EntryOfRow(slot, listing, 0, 0, 3), (RowEntry{0, 0, '0'}));
     EXPECT_EQ(EntryOfRow(slot, listing, 0, 1, 3), (RowEntry{0, 2, '1'}));
     slot.Reverse = true;  // rows run back from the end of the shown window
     EXPECT_EQ(EntryOfRow(slot, listing, 0, 1, 3), (RowEntry{0, 1, '1'}));
-    // Outside the window, past the listing, a key without an entry of the slot.
+    // Outside the window, past the listing, an index without an entry of the slot.
     for (std::int32_t row : {-1, 2}) EXPECT_EQ(EntryOfRow(slot, listing, row, 1, 3), std::nullopt);
     EXPECT_EQ(EntryOfRow(slot, listing, 0, 0, 5), std::nullopt);
     EXPECT_EQ(EntryOfRow(slot, listing, 0, 0, 4), std::nullopt);

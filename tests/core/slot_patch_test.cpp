@@ -27,7 +27,7 @@ TTabSlot SlotOf(const Names& names) {
 }
 
 // The captions of the rows, top to bottom, as the list maps them.
-Names Rows(const TTabSlot& slot, const std::vector<std::string>& keys, PageWindow window) {
+Names Rows(const TTabSlot& slot, const std::vector<std::int32_t>& keys, PageWindow window) {
     Names rows;
     for (std::int32_t row = 0; row < window.End - window.Start; ++row) {
         std::optional<RowEntry> entry = EntryOfRow(slot, keys, row, window.Start, window.End);
@@ -36,10 +36,8 @@ Names Rows(const TTabSlot& slot, const std::vector<std::string>& keys, PageWindo
     return rows;
 }
 
-std::vector<std::string> Keys(const TTabSlot& slot, std::initializer_list<int> order) {
-    std::vector<std::string> keys;
-    for (int entry : order) keys.push_back(ListingKey(slot, static_cast<std::size_t>(entry), 0));
-    return keys;
+std::vector<std::int32_t> Keys(const TTabSlot&, std::initializer_list<int> order) {
+    return std::vector<std::int32_t>(order.begin(), order.end());
 }
 
 TEST(SlotPatchTest, AppendAndRefreshKeepTheFolderTextsAndTotal) {
@@ -64,7 +62,7 @@ TEST(SlotPatchTest, AnAddedEntryIsTheLastRowInEitherOrderAndOnAnyPage) {
     for (bool reverse : {false, true}) {
         TTabSlot slot = SlotOf({"a", "b", "c", "d", "e"});
         slot.Reverse = reverse;
-        std::vector<std::string> keys = Keys(slot, {2, 0, 4, 1, 3});
+        std::vector<std::int32_t> keys = Keys(slot, {2, 0, 4, 1, 3});
         PageWindow window{1, 4};
         const Names before = Rows(slot, keys, window);
         std::int32_t added = AppendEntry(slot, File("new", 1));
@@ -82,7 +80,7 @@ TEST(SlotPatchTest, RemovedEntriesTakeTheirRowsAndTheOthersStayMapped) {
         TTabSlot slot = SlotOf({"a", "b", "c", "d", "e"});
         slot.Reverse = reverse;
         // c a | e b d ... : the window [1, 4) shows a e b.
-        std::vector<std::string> keys = Keys(slot, {2, 0, 4, 1, 3});
+        std::vector<std::int32_t> keys = Keys(slot, {2, 0, 4, 1, 3});
         PageWindow window{1, 4};
         // c lies before the window: the window moves down with it.
         EXPECT_EQ(RemoveEntries(slot, "c", ShownListing{keys, window, reverse}), 1);
@@ -104,4 +102,20 @@ TEST(SlotPatchTest, RemovedEntriesTakeTheirRowsAndTheOthersStayMapped) {
     EXPECT_EQ(twice.Kinds, "1");
 }
 
+}  // namespace
+
+namespace {
+TEST(SlotPatchTest, PatchedEntriesAreSortedAfresh) {
+    TTabSlot slot = SlotOf({"a", "b", "c"});
+    slot.SortKind = 1;
+    const PlainCollator collator;
+    auto order = [&] { return SortedEntries(slot, collator); };
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{0, 1, 2}));
+    RefreshEntry(slot, 0, File("a", 500));
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{1, 2, 0}));
+    AppendEntry(slot, File("d", 1));
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{3, 1, 2, 0}));
+    RemoveEntries(slot, "b", std::nullopt);
+    EXPECT_EQ(order(), (std::vector<std::int32_t>{2, 1, 0}));
+}
 }  // namespace

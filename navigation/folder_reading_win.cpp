@@ -1,0 +1,146 @@
+#include "navigation/folder_reading_win.h"
+
+#include <winnetwk.h>
+
+#include <exception>
+#include <thread>
+#include <vector>
+
+#include "listing/listing_keys.h"
+#include "navigation/find_entry_win.h"
+#include "navigation/folder_entries.h"
+#include "navigation/path_text.h"
+#include "platform/collator_win.h"
+
+namespace {
+
+struct EnumCloser {
+    using Type = HANDLE;
+    static HANDLE Invalid() { return nullptr; }
+    static void Close(HANDLE h) { ::WNetCloseEnum(h); }
+};
+
+// A long pattern: Wine's A functions stop at MAX_PATH even in the "\\?\" form, so it is
+// searched through the wide functions and each result brought back to the ANSI form.
+void ToAnsi(const WIN32_FIND_DATAW& wide, WIN32_FIND_DATAA& data) {
+    data.dwFileAttributes = wide.dwFileAttributes;
+    data.ftLastWriteTime = wide.ftLastWriteTime;
+    data.nFileSizeHigh = wide.nFileSizeHigh;
+    data.nFileSizeLow = wide.nFileSizeLow;
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.cFileName, -1, data.cFileName,
+                                        sizeof data.cFileName, nullptr, nullptr);
+    if (n == 0) data.cFileName[0] = '\0';
+}
+
+HANDLE FindFirstLong(const std::string& pattern, WIN32_FIND_DATAA& data) {
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, nullptr, 0);
+    if (n <= 0) return INVALID_HANDLE_VALUE;
+    std::wstring widePattern(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, widePattern.data(), n);
+    WIN32_FIND_DATAW wide{};
+    HANDLE find = ::FindFirstFileW(widePattern.c_str(), &wide);
+    if (find != INVALID_HANDLE_VALUE) ToAnsi(wide, data);
+    return find;
+}
+
+bool FindNextLong(HANDLE find, WIN32_FIND_DATAA& data) {
+    WIN32_FIND_DATAW wide{};
+    if (!::FindNextFileW(find, &wide)) return false;
+    ToAnsi(wide, data);
+    return true;
+}
+
+// False when the enumeration could not be opened.
+bool ReadShares(const std::string& folder, FolderReading& reading) {
+    TTabSlot& slot = reading.Entries;
+    std::string remote = folder.substr(0, folder.size() - 1);  // without the trailing backslash
+    std::string provider = "Microsoft Windows Network";
+    NETRESOURCEA root{};
+    root.dwScope = RESOURCE_GLOBALNET;
+    root.dwType = RESOURCETYPE_DISK;
+    root.lpRemoteName = remote.data();
+    root.lpProvider = provider.data();
+    HANDLE handle = nullptr;
+    if (::WNetOpenEnumA(RESOURCE_GLOBALNET, RESOURCETYPE_DISK, 0, &root, &handle) != NO_ERROR)
+        return false;
+    UniqueHandle<EnumCloser> enumeration(handle);
+    std::vector<char> buffer(320);
+    while (!reading.Stop.load(std::memory_order_relaxed)) {
+        DWORD count = 1;
+        DWORD size = static_cast<DWORD>(buffer.size());
+        DWORD result = ::WNetEnumResourceA(handle, &count, buffer.data(), &size);
+        if (result == ERROR_MORE_DATA && size > buffer.size()) {
+            buffer.resize(size);  // a share with a long name is fetched again, not dropped
+            continue;
+        }
+        if (result != NO_ERROR || count == 0) break;
+        const auto* resource = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
+        if (resource->lpRemoteName) AddShareEntry(slot, resource->lpRemoteName);
+        reading.Count.store(static_cast<std::int64_t>(slot.Names.size()),
+                            std::memory_order_relaxed);
+    }
+    return true;
+}
+
+void ReadDisk(const std::string& folder, bool showHidden, FolderReading& reading) {
+    TTabSlot& slot = reading.Entries;
+    std::int64_t found = 0;
+    // A folder that cannot be searched lists empty.
+    SearchDisk(FolderSearchPattern(folder), [&](const DirEntry& entry) {
+        AddFolderEntry(slot, entry, showHidden);
+        reading.Count.store(++found, std::memory_order_relaxed);
+        return !reading.Stop.load(std::memory_order_relaxed);
+    });
+}
+
+}  // namespace
+
+void SearchDisk(const std::string& pattern, const std::function<bool(const DirEntry&)>& found) {
+    WIN32_FIND_DATAA data{};
+    const bool longForm = pattern.rfind("\\\\?\\", 0) == 0;
+    UniqueFind find(longForm ? FindFirstLong(pattern, data)
+                             : ::FindFirstFileA(pattern.c_str(), &data));
+    if (!find) return;
+    const std::int64_t bias = LocalTimeBias();
+    while (found(EntryOfFindData(data, bias)) &&
+           (longForm ? FindNextLong(find.get(), data) : ::FindNextFileA(find.get(), &data))) {
+    }
+}
+
+void ReadFolderEntries(const std::string& folder, bool showHidden, std::int8_t sortKind,
+                       FolderReading& reading) {
+    TTabSlot& slot = reading.Entries;
+    ClearEntries(slot);
+    slot.SortKind = sortKind;
+    if (IsServerPath(folder))
+        reading.NetworkError = !ReadShares(folder, reading);
+    else if (folder.empty())
+        FillDriveList(slot, ::GetLogicalDrives());
+    else
+        ReadDisk(folder, showHidden, reading);
+    // The order of the listing too: the window should not wait for the sort either.
+    if (reading.Stop.load()) return;
+    SortedEntries(slot, WinCollator(), &reading.Stop);
+}
+
+std::shared_ptr<FolderReading> StartFolderReading(HWND window, UINT message, WPARAM tag,
+                                                  const std::string& folder, bool showHidden,
+                                                  std::int8_t sortKind) {
+    auto reading = std::make_shared<FolderReading>();
+    // Detached: a stopped reading that hangs in the file system (a server that does not
+    // answer) must not hold up the window; it ends on its own and nobody waits for it.
+    std::thread([reading, window, message, tag, folder, showHidden, sortKind] {
+        // The window's thread goes first: it must answer at once while this one works.
+        ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+        try {
+            ReadFolderEntries(folder, showHidden, sortKind, *reading);
+        } catch (const std::exception& e) {
+            reading->Error = e.what();
+        } catch (...) {
+            reading->Error = "不明なｴﾗｰ";
+        }
+        ::SetEvent(reading->Done.get());
+        ::PostMessageA(window, message, tag, 0);
+    }).detach();
+    return reading;
+}
