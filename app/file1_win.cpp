@@ -79,6 +79,12 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnProperty", &TFrmFile::mnPropertyClick},
         {"Find1", &TFrmFile::Find1Click},
         {"mnSetUpdate", &TFrmFile::mnSetUpdateClick},
+        {"mnSetExt", &TFrmFile::mnSetExtClick},
+        {"mnSetPopup", &TFrmFile::mnSetPopupClick},
+        {"mnSetBookmark", &TFrmFile::mnSetBookmarkClick},
+        {"mnSetMask", &TFrmFile::mnSetMaskClick},
+        {"mnSetMenusk", &TFrmFile::mnSetMenuskClick},
+        {"mnSetEtc", &TFrmFile::mnSetEtcClick},
     };
     return handlers;
 }
@@ -101,10 +107,7 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
 // on purpose. Any other name without a handler is a mistake and is reported loudly.
 const std::set<std::string>& MenuItemsToCome() {
     static const std::set<std::string> names = {// launching and the user's popup menu
-                                                "mnPopup",
-                                                // settings editors and update
-                                                "mnSetExt", "mnSetPopup", "mnSetBookmark",
-                                                "mnSetMask", "mnSetMenusk", "mnSetEtc"};
+                                                "mnPopup"};
     return names;
 }
 

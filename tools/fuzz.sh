@@ -13,7 +13,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(settings split_fields wild_match listing_keys path_text bookmarks
-    drop_block drop_file_mem command_template)
+    drop_block drop_file_mem command_template family_edit)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 >/dev/null
