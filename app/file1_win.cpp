@@ -11,6 +11,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "commands/popup_menu.h"
 #include "commands/shortcut_text.h"
 #include "fileops/drag_out_win.h"
 #include "navigation/bookmarks.h"
@@ -77,6 +78,7 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnHelp", &TFrmFile::mnHelpClick},
         {"mnAbout", &TFrmFile::mnAboutClick},
         {"mnProperty", &TFrmFile::mnPropertyClick},
+        {"mnPopup", &TFrmFile::mnPopupClick},
         {"Find1", &TFrmFile::Find1Click},
         {"mnSetUpdate", &TFrmFile::mnSetUpdateClick},
         {"mnSetExt", &TFrmFile::mnSetExtClick},
@@ -106,8 +108,7 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
 // Items that are in the menus but whose commands are still to be built: a click does nothing
 // on purpose. Any other name without a handler is a mistake and is reported loudly.
 const std::set<std::string>& MenuItemsToCome() {
-    static const std::set<std::string> names = {// launching and the user's popup menu
-                                                "mnPopup"};
+    static const std::set<std::string> names = {};
     return names;
 }
 
@@ -183,9 +184,12 @@ void TFrmFile::Construct() {
     // Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
     oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
-    // The bookmark menu and the mask box's list of saved masks.
+    // The menus and the mask box's list from the settings; the Menu entries last, so they
+    // reach the bookmark items too.
+    BuildPopupMenu();
     BuildBookmarkMenu();
     FillMaskBox();
+    ApplyMenuShortcuts();
     // The folders of the command line, or the working folder when none opens.
     OpenStartupFolders();
     // The list font and colours from the settings, then the view they ask for.
@@ -379,6 +383,8 @@ void TFrmFile::ClickMenuItem(const TMenuItem& item) {
     if (item.IsSeparator() || !item.Items.empty()) return;
     if (item.Name == kBookmarkItemName)
         BookmarkClick(item.Tag);
+    else if (item.Name == kPopupCommandName)
+        RunPopupEntry(item);
     else
         ClickMenu(item.Name);
 }

@@ -221,6 +221,15 @@ public:
     void StartEdit(int row);
 
     // ---- launching (commands/)
+    // The Pop part of PopupMenu1 built anew from the settings, and rendered.
+    void BuildPopupMenu();
+    // Every Menu entry of the settings applied to the main menu, and rendered.
+    void ApplyMenuShortcuts();
+    // The click of every popup command: the command of its Pop entry run on the selection.
+    // item lives in PopupMenu1; its parent tells a group's item from a top-level one.
+    void RunPopupEntry(const TMenuItem& item);
+    // PopupMenu1 opened beside the selected row, or at the pointer when none is selected.
+    void mnPopupClick();
     // Expands a command template acting on arguments and starts it (DefaultApp once for a
     // document without association; the "実行ｴﾗｰ" box otherwise).
     void RunCommand(const std::string& commandTemplate, const std::string& arguments);

@@ -2,15 +2,22 @@
 
 #include "commands/shortcut_text.h"
 
+std::string SystemKeyNameText(int key) {
+    char name[64] = {};
+    LONG scan = static_cast<LONG>(::MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+    // Keys without a scan code would all be named after scan code 0.
+    if (scan == 0 || ::GetKeyNameTextA(scan, name, sizeof name) <= 0) return {};
+    return name;
+}
+
 std::string MenuItemText(const TMenuItem& item) {
     std::string text = item.Caption;
     int key = item.ShortCut & 0xFF;
     std::string shortcut = ShortCutToText(item.ShortCut);
     if (shortcut.empty() && key != 0) {
         // A key without a name of our own: ask the system for its name.
-        char name[64] = {};
-        LONG scan = static_cast<LONG>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-        if (::GetKeyNameTextA(scan, name, sizeof name) > 0) {
+        std::string name = SystemKeyNameText(key);
+        if (!name.empty()) {
             if (item.ShortCut & kShiftFlag) shortcut += "Shift+";
             if (item.ShortCut & kCtrlFlag) shortcut += "Ctrl+";
             if (item.ShortCut & kAltFlag) shortcut += "Alt+";

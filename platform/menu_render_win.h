@@ -13,6 +13,9 @@ HMENU RenderMenu(const TMenuItem& root, bool popup);
 void SyncMenuItem(HMENU menu, const TMenuItem& item);
 // The text shown for an item: caption, then a tab and the shortcut.
 std::string MenuItemText(const TMenuItem& item);
+// The system's name of a key that has no name of our own ("" when it has none either); the
+// shortcut texts of the settings may use it.
+std::string SystemKeyNameText(int key);
 // Replaces every item of an existing menu with the items of root. A menu bar stays attached,
 // so the window's frame and layout do not change.
 void RenderMenuInto(HMENU menu, const TMenuItem& root);
