@@ -1,5 +1,8 @@
 #include "dialogs/entry_dialog_win.h"
 
+#include <string_view>
+
+#include "app/sjis.h"
 #include "dialogs/entry_edit.h"
 #include "platform/modal_ui_win.h"
 #include "platform/text_win.h"
@@ -57,6 +60,19 @@ HFONT DesignFont(int height) {
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lstrcpynA(lf.lfFaceName, "MS UI Gothic", LF_FACESIZE);
     return ::CreateFontIndirectA(&lf);
+}
+
+// The edit control counts its positions in characters; our texts are Shift-JIS bytes.
+std::size_t ByteOffset(std::string_view text, std::size_t chars) {
+    std::size_t at = 0;
+    for (; chars > 0 && at < text.size(); --chars) at += sjis::CharLength(text, at);
+    return at;
+}
+std::size_t CharOffset(std::string_view text, std::size_t bytes) {
+    std::size_t chars = 0;
+    for (std::size_t at = 0; at < bytes && at < text.size(); ++chars)
+        at += sjis::CharLength(text, at);
+    return chars;
 }
 
 void Show(HWND control, bool shown) { ::ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
@@ -217,11 +233,13 @@ void TFrmEdExt::ListBox1DblClick() {
     DWORD selStart = 0, selEnd = 0;
     ::SendMessageA(EdtCmd, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
                    reinterpret_cast<LPARAM>(&selEnd));
-    const THintPick pick =
-        HintPick(edit_.Kind, hintRows_, index, WindowText(EdtCmd), selStart, selEnd);
+    const std::string command = WindowText(EdtCmd);
+    const THintPick pick = HintPick(edit_.Kind, hintRows_, index, command,
+                                    ByteOffset(command, selStart), ByteOffset(command, selEnd));
     if (!pick.Changed) return;
     ::SetWindowTextA(EdtCmd, pick.Command.c_str());
-    ::SendMessageA(EdtCmd, EM_SETSEL, pick.Caret, pick.Caret);
+    const std::size_t caret = CharOffset(pick.Command, pick.Caret);
+    ::SendMessageA(EdtCmd, EM_SETSEL, caret, caret);
 }
 
 void TFrmEdExt::ButBrowseClick() {

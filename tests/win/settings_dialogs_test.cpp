@@ -227,15 +227,17 @@ TEST_F(SettingsDialogs, HintListOpensWithTitlesAndDoubleClicksFillTheCommand) {
     Texts rows;
     int openHeight = 0, closedHeight = 0;
     std::string afterMacro, afterTitle, afterSecondTitle;
+    DWORD caret = 0;
     EXPECT_TRUE(RunEntry(edit, [&](TFrmEdExt& f) {
         Click(f.btnHint);
         openHeight = f.ClientHeight();
         rows = ListRows(f.ListBox1);
         const int id = IdOf(f.ListBox1);
-        // "%file" at the caret, after the program's Japanese name and the dot.
-        ::SendMessageA(f.EdtCmd, EM_SETSEL, 3, 3);
+        // "%file" at the caret, after the program's Japanese name.
+        ::SendMessageA(f.EdtCmd, EM_SETSEL, 2, 2);
         DoubleClickRow(f.Handle(), f.ListBox1, 4, id);
         afterMacro = WindowText(f.EdtCmd);
+        ::SendMessageA(f.EdtCmd, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
         DoubleClickRow(f.Handle(), f.ListBox1, 13, id);  // "・今出ているﾀｲﾄﾙﾊﾞｰ": nothing
         DoubleClickRow(f.Handle(), f.ListBox1, 12, id);  // the empty row: nothing
         const auto title =
@@ -254,8 +256,9 @@ TEST_F(SettingsDialogs, HintListOpensWithTitlesAndDoubleClicksFillTheCommand) {
     ASSERT_GT(rows.size(), 14u);
     EXPECT_EQ(rows[0], " ﾀﾞﾌﾞﾙｸﾘｯｸでｺﾏﾝﾄﾞに設定");
     EXPECT_EQ(std::count(rows.begin(), rows.end(), std::string("持ち主の窓")), 1);
-    EXPECT_EQ(afterMacro, "編集.%fileexe");
-    EXPECT_EQ(afterTitle, "持ち主の窓|編集.%fileexe");
+    EXPECT_EQ(afterMacro, "編集%file.exe");
+    EXPECT_EQ(caret, 7u);  // after the macro, in characters
+    EXPECT_EQ(afterTitle, "持ち主の窓|編集%file.exe");
     EXPECT_EQ(afterSecondTitle, "持ち主の窓");  // it held "|": the title alone
     EXPECT_EQ(edit.Value, "持ち主の窓");
 
