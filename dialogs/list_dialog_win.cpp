@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
 
 #include "dialogs/family_edit.h"
+#include "platform/dc_win.h"
 #include "platform/modal_ui_win.h"
 
 namespace {
@@ -103,6 +106,21 @@ void TFrmList::Load(const TFamilyEdit& edit) {
         ::SendMessageA(ListBox1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(RowText(row).c_str()));
     ::SendMessageA(ListBox1, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(ListBox1, nullptr, TRUE);
+    FitScrollWidth();
+}
+
+void TFrmList::FitScrollWidth() {
+    // Long folders and commands scroll sideways instead of being cut at the buttons.
+    WindowDc dc(ListBox1);
+    dc.Select(font_.get());
+    int widest = 0;
+    for (const TListRow& row : family_.Rows) {
+        const std::string text = RowText(row);
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max<int>(widest, size.cx);
+    }
+    ::SendMessageA(ListBox1, LB_SETHORIZONTALEXTENT, widest + 8, 0);
 }
 
 bool TFrmList::Execute(HWND owner, TFamilyEdit& edit) {
@@ -142,6 +160,7 @@ void TFrmList::ButNewClick() {
     family_.Rows.push_back({entry.Name, entry.Value});
     ::SendMessageA(ListBox1, LB_ADDSTRING, 0,
                    reinterpret_cast<LPARAM>(RowText(family_.Rows.back()).c_str()));
+    FitScrollWidth();
 }
 
 void TFrmList::ButEditClick() {
@@ -151,6 +170,7 @@ void TFrmList::ButEditClick() {
     family_.Rows[index] = {entry->Name, entry->Value};
     SetListRow(ListBox1, index, family_.Rows[index]);
     SelectRow(index);
+    FitScrollWidth();
 }
 
 void TFrmList::ButDeleteClick() {

@@ -40,6 +40,7 @@ private:
                                      DWORD_PTR self);
     void Layout();
     void SelectRow(int index);
+    void FitScrollWidth();
 
     ModalUi& ui_;
     TFamilyEdit family_;

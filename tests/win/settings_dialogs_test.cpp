@@ -331,6 +331,13 @@ TEST_F(SettingsDialogs, ListEditorEditsRowsAndOnlyOkHandsThemBack) {
         Click(f.ButCancel);
     }));
     EXPECT_EQ(family.Rows.size(), 3u);
+
+    // A row wider than the list scrolls sideways.
+    TFrmList wide(ui);
+    wide.Load({"栞の編集", TFamilyKind::Go, {{"", "C:\\" + std::string(200, 'x')}}, {}});
+    RECT client{};
+    ::GetClientRect(wide.ListBox1, &client);
+    EXPECT_GT(::SendMessageA(wide.ListBox1, LB_GETHORIZONTALEXTENT, 0, 0), client.right);
 }
 
 class SettingsCommands : public ::testing::Test {
