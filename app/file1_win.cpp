@@ -286,8 +286,9 @@ void TFrmFile::CreateControls() {
         CreateChild(hwnd_, 0, STATUSCLASSNAMEA, "", visible | SBARS_SIZEGRIP, {0, 0, 0, 15});
     int parts[] = {-1};
     ::SendMessageA(StatusBar1, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
-    lstHokan = CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "",
-                           LBS_SORT | LBS_NOTIFY | WS_VSCROLL, kHokanDesign);
+    // Completion lines come in their order (folders first): the list must not sort them.
+    lstHokan =
+        CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL, kHokanDesign);
     ::SetWindowSubclass(TabControl1, &TFrmFile::ControlProc, kTabStripSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
     ::SetWindowSubclass(spbtnUpdir, &TFrmFile::ControlProc, kUpButtonSubclass,
@@ -295,6 +296,7 @@ void TFrmFile::CreateControls() {
     ::SetWindowSubclass(ListView1, &TFrmFile::ControlProc, kListViewSubclass,
                         reinterpret_cast<DWORD_PTR>(this));
     HookMaskBox();
+    HookFolderBox();
     // The tab strip at the back of the z-order so it never paints over the others.
     ::SetWindowPos(TabControl1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
@@ -405,6 +407,11 @@ bool TFrmFile::HandleShortCut(const MSG& msg) {
     if (!IsOwnWindow(msg.hwnd)) return false;
     int key = static_cast<int>(msg.wParam) & 0xFF;
     if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return false;
+    // In the folder box Ins opens the completion list, whatever item the key belongs to.
+    if (key == VK_INSERT && msg.hwnd == CmbDir) return false;
+    // The completion list lives only while it has the keys and takes none of the menus': Del
+    // or Ctrl+X there would act on the file list's selection, which the user is not looking at.
+    if (msg.hwnd == lstHokan) return false;
     int code = ShortCut(key, ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_CONTROL) < 0,
                         ::GetKeyState(VK_MENU) < 0);
     const TMenuItem* item = FindShortCut(MainMenu1, code);

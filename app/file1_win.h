@@ -135,6 +135,15 @@ public:
     void CmbMaskEnter();
     void CmbMaskExit();
 
+    // ---- the folder box and its completion list (navigation/folder_box_win.cpp)
+    // A key in the folder box; true when it was one of the box's own.
+    bool CmbDirKeyDown(int key);
+    // Fills the completion list from the box text and opens it over the box.
+    void BuildCompletion();
+    // A key in the completion list; true when it was one of the list's own.
+    bool lstHokanKeyDown(int key);
+    void lstHokanExit();
+
     // ---- navigation (navigation/)
     bool OpenFolder(const std::string& path, bool addToHistory);
     // folder ends with a backslash; "" is the drive list.
@@ -364,6 +373,7 @@ private:
     void SetDetailView(bool on);
     void ApplyViewChecks();
     void HookMaskBox();
+    void HookFolderBox();
     // One font and one colour for the list, the folder box, the mask box and the completion
     // list (listing/font_colours_win.cpp).
     void SetListFont(const LOGFONTA& font, COLORREF textColour);
@@ -390,6 +400,8 @@ private:
     COLORREF backColour_ = RGB(255, 255, 255);
     COLORREF fontColour_ = RGB(0, 0, 0);
     LOGFONTA listLogFont_{};
+    std::string completionFolder_;   // the typed folder the completion list offers names of
+    std::uint64_t folderReads_ = 0;  // folders read into slots so far
 };
 
 // Registers the window class once per process.

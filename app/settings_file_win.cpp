@@ -24,7 +24,11 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-unsigned long WriteFileAtomically(const std::string& path, const std::string& bytes) {
+unsigned long WriteFileAtomically(const std::string& path, const std::string& bytes,
+                                  const SaveProbe& probe) {
+    auto at = [&](SaveStep step, std::size_t done) {
+        if (probe.At) probe.At(step, done, bytes.size());
+    };
     // A read-only settings file is the user's way of saying "do not write": replacing it
     // would get around that, so refuse like a plain write would.
     DWORD attributes = ::GetFileAttributesA(path.c_str());
@@ -35,10 +39,12 @@ unsigned long WriteFileAtomically(const std::string& path, const std::string& by
         UniqueFile file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return ::GetLastError();
+        at(SaveStep::TemporaryCreated, 0);
+        const std::size_t piece = probe.Piece ? probe.Piece : 1;
         std::size_t done = 0;
         while (done < bytes.size()) {
             DWORD put = 0;
-            DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+            DWORD want = static_cast<DWORD>(std::min(bytes.size() - done, piece));
             if (!::WriteFile(file.get(), bytes.data() + done, want, &put, nullptr) || put == 0) {
                 DWORD error = ::GetLastError();
                 file.reset();
@@ -46,6 +52,7 @@ unsigned long WriteFileAtomically(const std::string& path, const std::string& by
                 return error ? error : ERROR_WRITE_FAULT;
             }
             done += put;
+            at(SaveStep::Written, done);
         }
         if (!::FlushFileBuffers(file.get())) {
             DWORD error = ::GetLastError();
@@ -54,12 +61,14 @@ unsigned long WriteFileAtomically(const std::string& path, const std::string& by
             return error;
         }
     }
+    at(SaveStep::BeforeReplace, bytes.size());
     if (!::MoveFileExA(temp.c_str(), path.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DWORD error = ::GetLastError();
         ::DeleteFileA(temp.c_str());
         return error;
     }
+    at(SaveStep::Replaced, bytes.size());
     return 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,3 +14,6 @@ DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data);
 std::optional<DirEntry> FindOnDisk(const std::string& path);
 // True when a file or folder of that path exists.
 bool ExistsOnDisk(const std::string& path);
+// Every entry a search for pattern finds (given as LongSearchPattern or FolderSearchPattern
+// make it), "." and ".." included; nothing when the search fails.
+void SearchDisk(const std::string& pattern, const std::function<void(const DirEntry&)>& found);

@@ -53,8 +53,12 @@ bool IsAbsolutePath(std::string_view path) {
 }
 
 std::string FolderSearchPattern(std::string_view folder) {
+    return LongSearchPattern(std::string(folder) + "*.*");
+}
+
+std::string LongSearchPattern(std::string_view text) {
     constexpr std::size_t kMaxPath = 260;  // characters, with the terminating NUL
-    std::string pattern = std::string(folder) + "*.*";
+    std::string pattern(text);
     if (pattern.size() < kMaxPath || !IsAbsolutePath(pattern)) return pattern;
     if (pattern[0] != '\\') return "\\\\?\\" + pattern;
     // A device or long form already ('\\?\', '\\.\') is left as it is.

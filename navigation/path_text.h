@@ -25,3 +25,5 @@ bool IsAbsolutePath(std::string_view path);
 // characters or more fails in the plain form; it gets the long form the A functions accept:
 // '\\?\C:\...' for a drive path, '\\?\UNC\server\share\...' for a server path.
 std::string FolderSearchPattern(std::string_view folder);
+// Any search pattern in the form FolderSearchPattern gives a long one.
+std::string LongSearchPattern(std::string_view pattern);

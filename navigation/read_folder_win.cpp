@@ -73,6 +73,17 @@ bool ExistsOnDisk(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void SearchDisk(const std::string& pattern, const std::function<void(const DirEntry&)>& found) {
+    WIN32_FIND_DATAA data{};
+    const bool longForm = pattern.rfind("\\\\?\\", 0) == 0;
+    UniqueFind find(longForm ? FindFirstLong(pattern, data)
+                             : ::FindFirstFileA(pattern.c_str(), &data));
+    if (!find) return;
+    do {
+        found(EntryOfFindData(data));
+    } while (longForm ? FindNextLong(find.get(), data) : ::FindNextFileA(find.get(), &data));
+}
+
 std::optional<DirEntry> FindOnDisk(const std::string& path) {
     WIN32_FIND_DATAA data{};
     UniqueFind find(::FindFirstFileA(path.c_str(), &data));
@@ -81,6 +92,7 @@ std::optional<DirEntry> FindOnDisk(const std::string& path) {
 }
 
 void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
+    ++folderReads_;
     TTabSlot& slot = TabSlots[slotIndex];
     ClearEntries(slot);
     if (IsServerPath(folder)) {
@@ -91,15 +103,9 @@ void TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
         FillDriveList(slot, ::GetLogicalDrives());
         return;
     }
-    WIN32_FIND_DATAA data{};
-    const std::string pattern = FolderSearchPattern(folder);
-    const bool longForm = pattern.rfind("\\\\?\\", 0) == 0;
-    UniqueFind find(longForm ? FindFirstLong(pattern, data)
-                             : ::FindFirstFileA(pattern.c_str(), &data));
-    if (!find) return;  // a folder that cannot be searched lists empty
-    do {
-        AddFolderEntry(slot, EntryOfFindData(data), ShowHidden);
-    } while (longForm ? FindNextLong(find.get(), data) : ::FindNextFileA(find.get(), &data));
+    // A folder that cannot be searched lists empty.
+    SearchDisk(FolderSearchPattern(folder),
+               [&](const DirEntry& entry) { AddFolderEntry(slot, entry, ShowHidden); });
 }
 
 void TFrmFile::ReadShares(const std::string& folder, TTabSlot& slot) {

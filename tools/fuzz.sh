@@ -12,8 +12,13 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(settings split_fields wild_match listing_keys path_text bookmarks
-    drop_block drop_file_mem command_template family_edit)
+# Every target by default: one per fuzz/<name>_fuzz.cpp.
+if ((${#targets[@]} == 0)); then
+    for source in fuzz/*_fuzz.cpp; do
+        name=${source#fuzz/}
+        targets+=("${name%_fuzz.cpp}")
+    done
+fi
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 >/dev/null
