@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/file1_win.h"
+#include "commands/popup_menu.h"
 #include "dialogs/entry_dialog_win.h"
 #include "dialogs/list_dialog_win.h"
 #include "win_test_support.h"
@@ -371,8 +372,17 @@ TEST_F(SettingsCommands, EachCommandEditsItsFamilyAndRebuildsWhatUsesIt) {
         if (edit.Kind == TFamilyKind::Go) edit.Rows.push_back({"Temp", dir.Path()});
         if (edit.Kind == TFamilyKind::Msk) edit.Rows.push_back({"*.log", ""});
         if (edit.Kind == TFamilyKind::Other) edit.Rows = {{"MaxFiles", "7"}, {"Width", "wide"}};
+        if (edit.Kind == TFamilyKind::Pop) edit.Rows = {{"一覧", ",cmd /c dir,2"}};
+        if (edit.Kind == TFamilyKind::Menu) edit.Rows = {{"新規ﾀﾌﾞ", "Ctrl+Y"}};
         return true;
     };
+    form->ClickMenu("mnSetPopup");
+    const TMenuItem* command = FindItem(form->PopupMenu1, kPopupCommandName);
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->Caption, "一覧");
+    const int newTabKey = form->MenuItem("mnNewTab").ShortCut;
+    form->ClickMenu("mnSetMenusk");
+    EXPECT_NE(form->MenuItem("mnNewTab").ShortCut, newTabKey);
     form->ClickMenu("mnSetBookmark");
     EXPECT_EQ(form->Settings.Value("Go2"), "Temp," + dir.Path());
     EXPECT_EQ(form->MenuItem("B1").Items.back().Caption, "Temp");
