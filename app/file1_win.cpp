@@ -82,6 +82,12 @@ const std::map<std::string, Handler>& MenuHandlers() {
         {"mnPopup", &TFrmFile::mnPopupClick},
         {"Find1", &TFrmFile::Find1Click},
         {"mnSetUpdate", &TFrmFile::mnSetUpdateClick},
+        {"mnSetExt", &TFrmFile::mnSetExtClick},
+        {"mnSetPopup", &TFrmFile::mnSetPopupClick},
+        {"mnSetBookmark", &TFrmFile::mnSetBookmarkClick},
+        {"mnSetMask", &TFrmFile::mnSetMaskClick},
+        {"mnSetMenusk", &TFrmFile::mnSetMenuskClick},
+        {"mnSetEtc", &TFrmFile::mnSetEtcClick},
     };
     return handlers;
 }
@@ -103,9 +109,7 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
 // Items that are in the menus but whose commands are still to be built: a click does nothing
 // on purpose. Any other name without a handler is a mistake and is reported loudly.
 const std::set<std::string>& MenuItemsToCome() {
-    static const std::set<std::string> names = {
-        // settings editors and update
-        "mnSetExt", "mnSetPopup", "mnSetBookmark", "mnSetMask", "mnSetMenusk", "mnSetEtc"};
+    static const std::set<std::string> names = {};
     return names;
 }
 

@@ -20,6 +20,7 @@
 #include "app/tab_slots.h"
 #include "commands/command_template.h"
 #include "commands/menu_model.h"
+#include "dialogs/settings_edit.h"
 #include "fileops/drag_start.h"
 #include "fileops/scmake_win.h"
 #include "listing/listing_keys.h"
@@ -259,6 +260,16 @@ public:
     void mnPropertyClick();
     void Find1Click();
     void mnSetUpdateClick();
+
+    // ---- settings editors (dialogs/settings_commands_win.cpp)
+    // One family through the list editor; true when the list was confirmed and stored.
+    bool EditSettingsFamily(TFamilyKind kind);
+    void mnSetExtClick();
+    void mnSetPopupClick();
+    void mnSetBookmarkClick();
+    void mnSetMaskClick();
+    void mnSetMenuskClick();
+    void mnSetEtcClick();
 
     // ---- files dropped in (fileops/)
     void DropFiles(const std::vector<std::string>& names);

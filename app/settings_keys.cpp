@@ -1,10 +1,21 @@
 #include "app/settings_keys.h"
 
 #include "app/integer_text.h"
+#include "app/sjis.h"
 
 std::int32_t MaxFilesFromValue(std::int32_t value) {
     // Paging divides by this number; a zero or negative page size would never end.
     return value < 1 ? kDefaultMaxFiles : value;
+}
+
+bool IsStartIntegerKey(std::string_view key) {
+    static const char* const keys[] = {"WIDTH",  "HEIGHT",   "LEFT",     "TOP",
+                                       "SORT",   "DIRWIDTH", "MAXFILES", "FCHARSET",
+                                       "FCOLOR", "FHEIGHT",  "FSIZE",    "BGCOLOR"};
+    const std::string upper = sjis::UpperCase(key);
+    for (const char* k : keys)
+        if (upper == k) return true;
+    return false;
 }
 
 std::optional<StartSettings> ReadStartSettings(TSettings& store) {

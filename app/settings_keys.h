@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/settings_store.h"
 
@@ -29,6 +30,11 @@ struct StartSettings {
 // store when they are empty. Returns nothing when Width, Height, Left, Top, Sort, DirWidth or
 // MaxFiles is missing or not an integer: start-up must then refuse to run.
 std::optional<StartSettings> ReadStartSettings(TSettings& store);
+
+// True for the keys start-up reads as integers (the window keys, MaxFiles, the font numbers
+// and BGColor), compared without case as the store compares keys: any other value there
+// makes the next start refuse the file.
+bool IsStartIntegerKey(std::string_view key);
 
 // Font and colours, read after the check above. A missing or non-integer value throws
 // ConversionError, which start-up reports as it is.

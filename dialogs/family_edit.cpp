@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/integer_text.h"
+#include "app/settings_keys.h"
 #include "app/sjis.h"
 #include "app/split_fields.h"
 #include "dialogs/entry_edit.h"
@@ -91,6 +92,10 @@ TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
                         break;
                     }
                     result.MaxFiles = *count;
+                } else if (IsStartIntegerKey(row.Name) && !ParseInteger(row.Value)) {
+                    // Width, Sort, FColor ... must stay integers for the next start.
+                    result.RefusedIntegers.push_back(row);
+                    break;
                 }
                 store.Set(row.Name, row.Value);
                 break;
@@ -102,6 +107,11 @@ TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
 
 std::string RefusedMaxFilesMessage(std::string_view value) {
     return "MaxFilesには1以上の整数を入れてください\n「" + std::string(value) +
+           "」は使わず、前の値のままにしました";
+}
+
+std::string RefusedIntegerMessage(const TListRow& row) {
+    return row.Name + "には整数を入れてください\n「" + row.Value +
            "」は使わず、前の値のままにしました";
 }
 

@@ -32,6 +32,9 @@ struct TFamilyStoreResult {
     std::optional<std::int32_t> MaxFiles;
     // MaxFiles values that were not positive integers; the store kept the old value.
     std::vector<std::string> RefusedMaxFiles;
+    // Rows that would give a key start-up reads as an integer some other value; the store
+    // kept the old line.
+    std::vector<TListRow> RefusedIntegers;
 };
 // Replaces the family in the store by rows: the family's lines go, then one line per row in
 // row order (an empty value removes its key instead). Bookmarks without a folder and empty
@@ -42,6 +45,7 @@ TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
 
 // The message for a refused MaxFiles value (caption "ｴﾗｰ").
 std::string RefusedMaxFilesMessage(std::string_view value);
+std::string RefusedIntegerMessage(const TListRow& row);
 
 // One use of a family command: the rows (and for the Menu family the menu rows) go to edit,
 // and only when it confirms them is the family written back. nullopt when cancelled.

@@ -2,7 +2,11 @@
 
 #include <commdlg.h>
 
+#include <vector>
+
+#include "dialogs/entry_dialog_win.h"
 #include "dialogs/input_dialog_win.h"
+#include "dialogs/list_dialog_win.h"
 
 SystemModalUi::SystemModalUi() = default;
 SystemModalUi::~SystemModalUi() = default;
@@ -47,4 +51,33 @@ bool SystemModalUi::InputText(HWND owner, const std::string& caption, HFONT font
                               std::string& text) {
     if (!input_) input_ = std::make_unique<TfrmInput>();
     return input_->Execute(owner, caption, font, text);
+}
+
+bool SystemModalUi::EditFamilyRows(HWND owner, TFamilyEdit& edit) {
+    TFrmList list(*this);
+    return list.Execute(owner, edit);
+}
+
+bool SystemModalUi::EditEntry(HWND owner, TEntryEdit& edit) {
+    TFrmEdExt editor(*this);
+    return editor.Execute(owner, edit);
+}
+
+bool SystemModalUi::OpenFileDialog(HWND owner, const std::string& filter, std::string& path) {
+    // "text|pattern" pairs become the NUL-separated list the dialog reads.
+    std::vector<char> filters(filter.begin(), filter.end());
+    for (char& c : filters)
+        if (c == '|') c = '\0';
+    filters.insert(filters.end(), {'\0', '\0'});
+    std::vector<char> file(32768, '\0');
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filters.data();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!::GetOpenFileNameA(&ofn)) return false;
+    path = file.data();
+    return true;
 }

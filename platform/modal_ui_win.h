@@ -34,6 +34,12 @@ public:
     virtual bool EditFamilyRows(HWND /*owner*/, TFamilyEdit& /*edit*/) { return false; }
     // The entry editor for one row; true (and edit.Name, edit.Value changed) on OK.
     virtual bool EditEntry(HWND /*owner*/, TEntryEdit& /*edit*/) { return false; }
+    // The file-open dialog for an existing file; filter as "text|pattern|..." pairs. True
+    // (and path the chosen file's full path) on OK.
+    virtual bool OpenFileDialog(HWND /*owner*/, const std::string& /*filter*/,
+                                std::string& /*path*/) {
+        return false;
+    }
 };
 
 class SystemModalUi final : public ModalUi {
@@ -45,9 +51,10 @@ public:
     bool ChooseFontDialog(HWND owner, LOGFONTA& font, COLORREF& colour) override;
     bool ChooseColourDialog(HWND owner, COLORREF& colour) override;
     bool InputText(HWND owner, const std::string& caption, HFONT font, std::string& text) override;
-    // The list editor and the entry editor are not built yet: both answer "cancelled".
-    bool EditFamilyRows(HWND, TFamilyEdit&) override { return false; }
-    bool EditEntry(HWND, TEntryEdit&) override { return false; }
+    // The list editor, whose New and Edit come back here for the entry editor.
+    bool EditFamilyRows(HWND owner, TFamilyEdit& edit) override;
+    bool EditEntry(HWND owner, TEntryEdit& edit) override;
+    bool OpenFileDialog(HWND owner, const std::string& filter, std::string& path) override;
 
 private:
     std::unique_ptr<TfrmInput> input_;  // made at its first use, kept for the whole run

@@ -82,6 +82,21 @@ TEST_F(FamilyEditTest, OtherSettingsKeepTheirPlacesAndRefuseABadMaxFiles) {
               (Lines{"MaxFiles=50", "DefaultApp=edit.exe", "Width=700", "Icopng=5"}));
 }
 
+TEST_F(FamilyEditTest, OtherSettingsRefuseWindowKeysThatWouldStopTheNextStart) {
+    Load({"Width=800", "Sort=1", "FColor=0", "Mask=*.*", "MaxFiles=300", "Icotxt=2"});
+    const TFamilyStoreResult result = StoreFamily(store, TFamilyKind::Other,
+                                                  {{"width", "wide"},
+                                                   {"Sort", ""},
+                                                   {"FColor", "255"},
+                                                   {"Height", "1e3"},
+                                                   {"Mask", "*.txt"},
+                                                   {"Icotxt", "3"}});
+    EXPECT_EQ(result.RefusedIntegers, (Rows{{"width", "wide"}, {"Sort", ""}, {"Height", "1e3"}}));
+    EXPECT_EQ(store.Lines(), (Lines{"Width=800", "Sort=1", "FColor=255", "Mask=*.txt",
+                                    "MaxFiles=300", "Icotxt=3"}));
+    EXPECT_NE(RefusedIntegerMessage({"Height", "1e3"}).find("Height"), std::string::npos);
+}
+
 TEST_F(FamilyEditTest, CancelLeavesTheStoreAndOkWithoutChangesKeepsEveryRow) {
     Lines lines = {"Exta=x=y",   "Popg|a=,cmd /c x,3",     "Go1=l,G|C:\\x",
                    "Msk1=*.a=b", "Menuﾀﾌﾞを閉じる=Alt+F3", "Icoa=1",

@@ -94,6 +94,28 @@ TEST_F(SettingsKeysTest, MinimalFileStartsWithDefaults) {
     EXPECT_EQ(store.Lines().size(), 18u);
 }
 
+TEST_F(SettingsKeysTest, StartIntegerKeysAreExactlyTheKeysWhoseBadValueStopsStartUp) {
+    // Whatever the list holds must match the readers, or a settings editor lets through a
+    // value that stops the next start (or refuses one that is harmless).
+    auto startFails = [&] {
+        if (!ReadStartSettings(store)) return true;
+        try {
+            ReadFontSettings(store);
+            ReadBackgroundColour(store);
+        } catch (const ConversionError&) {
+            return true;
+        }
+        return false;
+    };
+    for (const char* key : {"Width", "Height", "Left", "Top", "Sort", "DirWidth", "MaxFiles",
+                            "FCharset", "FColor", "FHeight", "FSize", "BGColor", "FName", "Mask",
+                            "Detail", "HiddenFile", "Hyojisu", "DefaultApp"}) {
+        LoadMinimalWith(key, "x");
+        EXPECT_EQ(IsStartIntegerKey(key), startFails()) << key;
+    }
+    EXPECT_TRUE(IsStartIntegerKey("dirwidth"));
+}
+
 TEST_F(SettingsKeysTest, EachRequiredKeyMissingEmptyOrNotIntegerFailsStartUp) {
     for (const char* key : {"Width", "Height", "Left", "Top", "Sort", "DirWidth"}) {
         LoadMinimalWithout(key);
