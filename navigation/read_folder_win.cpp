@@ -140,7 +140,14 @@ void TFrmFile::ReadShares(const std::string& folder, TTabSlot& slot) {
 void TFrmFile::mnRefreshClick() {
     int slot = CurrentSlot();
     if (slot < 0) return;
+    // A folder deleted, made unreadable or on a drive that went away since it was listed is
+    // treated as one that cannot be opened: the tab keeps its folder, list and history.
+    const std::string folder = CurrentFolder();
+    if (!folder.empty() && !IsServerPath(folder) && !::SetCurrentDirectoryA(folder.c_str())) {
+        Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        return;
+    }
     SaveScroll();
-    ReadFolder(CurrentFolder(), slot);
+    ReadFolder(folder, slot);
     ListFolder(slot);
 }
