@@ -384,7 +384,6 @@ TEST_F(FileOps, RenameOfAFileGoneOrReplacedRenamesNothing) {
     }
     EXPECT_TRUE(Exists(src + "b.txt\\"));
     EXPECT_EQ(ListCaptions(form->ListView1), (Names{"sub", "ポ.txt", "b.txt"}));
-    EXPECT_TRUE(form->EditShortcutsOn);
 }
 
 TEST_F(FileOps, DeleteNeverTakesAFolderThatReplacedTheChosenFile) {
