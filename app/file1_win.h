@@ -50,6 +50,12 @@ inline constexpr UINT kFolderRead = WM_APP + 4;
 
 struct FolderReading;
 
+// A selected name and the kind it was listed as ('0' folder, '1' file).
+struct ListedName {
+    std::string Name;
+    char Kind = '1';
+};
+
 class TFrmFile {
 public:
     // Builds the window in the designed order. When the settings cannot be loaded, the
@@ -215,8 +221,14 @@ public:
     // A file an operation has just made in folder: into the slot and, when the list shows
     // that slot, as its last row. The row, or -1 when nothing was added to the list.
     std::int32_t AddFileItem(int slot, const std::string& folder, const std::string& name);
-    // Size and time of the listed name at path from the disk; its entry index or -1.
+    // The listed name at path brought in step with the disk: size and time refreshed; when
+    // gone, its row leaves; when now of the other kind, it is listed afresh as the last row.
+    // Its entry index, or -1 when nothing is there.
     std::int32_t RefreshSlotEntry(const std::string& path, int slot);
+    // The selected rows whose names are still on disk as the kind listed, in list order.
+    // The others are brought in step with the disk (RefreshSlotEntry) and left out, so that
+    // a command never acts on a file other than the one the user chose.
+    std::vector<ListedName> SelectedOnDisk();
     // Every entry of that name leaves the slot, and its row leaves the list when shown.
     void RemoveSlotEntry(int slot, const std::string& name);
     // Selects a row; the first of a run also gets the focus and is scrolled into view.

@@ -29,11 +29,12 @@ HWND TFrmFile::FindWindowByTitle(const std::string& text) const {
 }
 
 void TFrmFile::OpenSelection(const std::string& command) {
-    const std::vector<RowEntry> rows = SelectedEntries();
-    if (rows.empty() || ListedSlot < 0) return;
-    // Taken now: entering a folder or a launch may change the list under the walk.
+    // Taken now: entering a folder or a launch may change the list under the walk. Rows
+    // whose files are gone or replaced are not opened.
+    const std::vector<ListedName> rows = SelectedOnDisk();
+    if (rows.empty()) return;
     std::vector<std::string> names;
-    for (const RowEntry& row : rows) names.push_back(TabSlots[ListedSlot].Names[row.Entry]);
+    for (const ListedName& row : rows) names.push_back(row.Name);
     const std::string folder = CurrentFolder();
 
     HWND window = nullptr;

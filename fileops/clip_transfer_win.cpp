@@ -22,12 +22,10 @@ void TFrmFile::mnCopyClick(int tag) {
     ClipFiles.clear();
     ClipCut = tag == 1;
     CutNames.clear();
-    const TTabSlot& slot = TabSlots[ListedSlot];
-    const std::vector<RowEntry> selected = SelectedEntries();
-    for (const RowEntry& row : selected) {
-        const std::string& name = slot.Names[static_cast<std::size_t>(row.Entry)];
-        ClipFiles.push_back(row.Kind + folder + name);
-        if (ClipCut) CutNames.insert(name);
+    const std::vector<ListedName> selected = SelectedOnDisk();
+    for (const ListedName& item : selected) {
+        ClipFiles.push_back(item.Kind + folder + item.Name);
+        if (ClipCut) CutNames.insert(item.Name);
     }
     // The ghosted look is the list's to draw: it asks for the state of every row it shows.
     ::InvalidateRect(ListView1, nullptr, TRUE);
@@ -40,15 +38,31 @@ void TFrmFile::mnPasteClick() {
     if (ClipFiles.empty()) return;
     const std::string destination = CurrentFolder();
     if (!FileCommandsAllowed(destination)) return;
-    std::optional<PastePlan> plan = MakePastePlan(ClipFiles, destination, ClipCut);
-    if (!plan) return;  // pasting into the folder the files came from
-    for (const ShellPlan& call : plan->Calls) Shell->Run(call);
+    // A source gone since the cut or copy, or now of the other kind, is left out (the shell
+    // would fail on it, or carry a folder the user never chose); its tabs follow the disk.
+    std::vector<std::string> clip;
+    for (const std::string& entry : ClipFiles) {
+        const std::string path = entry.substr(1);
+        std::optional<DirEntry> found = FindOnDisk(path);
+        if (found && EntryKind(*found) == entry[0]) {
+            clip.push_back(entry);
+            continue;
+        }
+        for (int tab = 0; tab < TabCtrl_GetItemCount(TabControl1); ++tab)
+            if (FolderForAppend(TabSlots[TabToSlot[tab]].Folder) == FolderOf(path))
+                RefreshSlotEntry(path, TabToSlot[tab]);
+    }
+    std::optional<PastePlan> plan = MakePastePlan(clip, destination, ClipCut);
+    if (!plan && !clip.empty()) return;  // pasting into the folder the files came from
+    const std::vector<std::string> arrived = plan ? plan->Names : std::vector<std::string>{};
+    if (plan)
+        for (const ShellPlan& call : plan->Calls) Shell->Run(call);
 
     // The rows follow the disk: names that arrived are refreshed or added, the rest stay.
     const int current = CurrentSlot();
     TTabSlot& slot = TabSlots[current];
     bool first = true;
-    for (const std::string& name : plan->Names) {
+    for (const std::string& name : arrived) {
         std::int32_t row = -1;
         if (FindEntry(slot, name) >= 0) {
             const std::int32_t entry = RefreshSlotEntry(destination + name, current);
@@ -64,7 +78,7 @@ void TFrmFile::mnPasteClick() {
         first = false;
     }
     // Other tabs of the source folder lose the names that really left it.
-    if (ClipCut) {
+    if (plan && ClipCut) {
         const int tabs = TabCtrl_GetItemCount(TabControl1);
         const int currentTab = TabCtrl_GetCurSel(TabControl1);
         for (int tab = 0; tab < tabs; ++tab) {
@@ -124,11 +138,49 @@ std::int32_t TFrmFile::AddFileItem(int slotIndex, const std::string& folder,
 }
 
 std::int32_t TFrmFile::RefreshSlotEntry(const std::string& path, int slot) {
+    const std::string name = LastName(path);
+    const std::int32_t entry = FindEntry(TabSlots[slot], name);
     std::optional<DirEntry> found = FindOnDisk(path);
+    if (entry >= 0 && found && EntryKind(*found) == TabSlots[slot].Kinds[entry]) {
+        RefreshEntry(TabSlots[slot], entry, *found);
+        return entry;
+    }
+    // Gone, or the name now belongs to the other kind: the old row goes, and what stands
+    // there now is listed afresh.
+    if (entry >= 0) RemoveSlotEntry(slot, name);
     if (!found) return -1;
-    const std::int32_t entry = FindEntry(TabSlots[slot], LastName(path));
-    if (entry >= 0) RefreshEntry(TabSlots[slot], entry, *found);
-    return entry;
+    AddFileItem(slot, path.substr(0, path.size() - name.size()), name);
+    return FindEntry(TabSlots[slot], name);
+}
+
+std::vector<ListedName> TFrmFile::SelectedOnDisk() {
+    std::vector<ListedName> listed, kept;
+    if (ListedSlot < 0) return kept;
+    const int slot = ListedSlot;
+    for (const RowEntry& row : SelectedEntries())
+        listed.push_back({TabSlots[slot].Names[static_cast<std::size_t>(row.Entry)], row.Kind});
+    const std::string folder = CurrentFolder();
+    if (!FileCommandsAllowed(folder)) return listed;  // drives and shares are not searched
+    bool changed = false;
+    for (const ListedName& item : listed) {
+        std::optional<DirEntry> found = FindOnDisk(folder + item.Name);
+        if (found && EntryKind(*found) == item.Kind) {
+            kept.push_back(item);
+            continue;
+        }
+        // Rows move up as others leave: the selection is set again from the names.
+        if (!changed) ListView_SetItemState(ListView1, -1, 0, LVIS_SELECTED);
+        changed = true;
+        RefreshSlotEntry(folder + item.Name, slot);
+    }
+    if (changed) {
+        PageWindow window{PageStart, PageEnd};
+        const ShownListing shown{CurrentListing, window, TabSlots[slot].Reverse};
+        for (const ListedName& item : kept)
+            if (auto row = RowOfEntry(shown, FindEntry(TabSlots[slot], item.Name)))
+                SelectRow(*row, false);
+    }
+    return kept;
 }
 
 void TFrmFile::RemoveSlotEntry(int slotIndex, const std::string& name) {

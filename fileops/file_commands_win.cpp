@@ -43,7 +43,12 @@ void TFrmFile::ListView1Edited(int row, const char* text) {
         TTabSlot& slot = TabSlots[ListedSlot];
         const std::string oldName = slot.Names[static_cast<std::size_t>(listed->Entry)];
         const std::string newName = text;
-        if (newName != oldName) {
+        std::optional<DirEntry> found = FindOnDisk(folder + oldName);
+        if (!found || EntryKind(*found) != listed->Kind) {
+            // Gone or replaced since it was listed: the list follows the disk, nothing is
+            // renamed and the edit is not offered again.
+            RefreshSlotEntry(folder + oldName, ListedSlot);
+        } else if (newName != oldName) {
             ShellResult result{1, false};
             if (IsAcceptableNewName(oldName, newName)) {
                 ShellPlan plan;
@@ -69,10 +74,12 @@ void TFrmFile::ListView1Edited(int row, const char* text) {
 void TFrmFile::mnDeleteClick(int tag) {
     const std::string folder = CurrentFolder();
     if (!FileCommandsAllowed(folder)) return;
-    const std::vector<std::string> names = SelectedNames();
+    std::vector<std::string> names, paths;
+    for (const ListedName& item : SelectedOnDisk()) {
+        names.push_back(item.Name);
+        paths.push_back(folder + item.Name);
+    }
     if (names.empty()) return;
-    std::vector<std::string> paths;
-    for (const std::string& name : names) paths.push_back(folder + name);
     ShellResult result = Shell->Run(DeletePlan(paths, tag == 1));
     // Whatever the shell says, a row goes only when its file is gone: declined and failed
     // files keep theirs.
@@ -112,9 +119,9 @@ void TFrmFile::mnNewFileClick() {
 void TFrmFile::mnReplicationClick() {
     const std::string folder = CurrentFolder();
     if (!FileCommandsAllowed(folder)) return;
-    const std::vector<std::string> names = SelectedNames();
     const int slot = CurrentSlot();
-    for (const std::string& name : names) {
+    for (const ListedName& item : SelectedOnDisk()) {
+        const std::string& name = item.Name;
         // A folder of that name counts as taken too: the shell would copy into it.
         const std::string copy = DuplicateName(
             name, [&](const std::string& candidate) { return ExistsOnDisk(folder + candidate); });
@@ -127,7 +134,8 @@ void TFrmFile::mnMakeShortcutClick() {
     const std::string folder = CurrentFolder();
     if (!FileCommandsAllowed(folder)) return;
     const int slot = CurrentSlot();
-    for (const std::string& caption : SelectedNames()) {
+    for (const ListedName& item : SelectedOnDisk()) {
+        const std::string& caption = item.Name;
         // Every property afresh: nothing of a link read earlier is carried over. The name is
         // one that no file takes yet, so no file (nor the link pointed at) is ever replaced.
         SCMake1.SCDir = folder;

@@ -12,13 +12,16 @@ double SizeOf(const std::string& text) {
 
 // The same texts a folder read gives.
 void Describe(const DirEntry& found, std::string& size, std::string& time, char& kind) {
-    const bool folder = (found.Attributes & kAttrDirectory) != 0;
-    size = std::to_string(folder ? 0 : found.Size);
+    kind = EntryKind(found);
+    size = std::to_string(kind == '0' ? 0 : found.Size);
     time = TimeText(found.Time);
-    kind = folder ? '0' : '1';
 }
 
 }  // namespace
+
+char EntryKind(const DirEntry& found) {
+    return (found.Attributes & kAttrDirectory) != 0 ? '0' : '1';
+}
 
 std::int32_t AppendEntry(TTabSlot& slot, const DirEntry& found) {
     std::string size, time;

@@ -177,7 +177,14 @@ bool TFrmFile::WaitForReading(FolderReading& reading, WPARAM tag) {
 void TFrmFile::mnRefreshClick() {
     int slot = CurrentSlot();
     if (slot < 0) return;
+    // A folder deleted, made unreadable or on a drive that went away since it was listed is
+    // treated as one that cannot be opened: the tab keeps its folder, list and history.
+    const std::string folder = CurrentFolder();
+    if (!folder.empty() && !IsServerPath(folder) && !::SetCurrentDirectoryA(folder.c_str())) {
+        Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        return;
+    }
     SaveScroll();
-    if (!ReadFolder(CurrentFolder(), slot)) return;  // stopped: the list stays as it was
+    if (!ReadFolder(folder, slot)) return;  // stopped: the list stays as it was
     ListFolder(slot);
 }

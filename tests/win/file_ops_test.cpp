@@ -61,6 +61,15 @@ protected:
         return ListView_GetItemState(form.ListView1, RowOf(form, caption), LVIS_CUT) != 0;
     }
 
+    // A listed file replaced by a folder of the same name, or the other way round.
+    void Replace(const std::string& name) {
+        const std::string path = src + name;
+        if (::RemoveDirectoryA(path.c_str()))
+            dir.Write("src\\" + name, "new");
+        else if (::DeleteFileA(path.c_str()))
+            dir.Make("src\\" + name);
+    }
+
     ScratchFolder dir;
     RecordingUi ui;
     std::string src, dst;
@@ -125,8 +134,8 @@ TEST_F(FileOps, PasteOverExistingFilesRefreshesRowsAndKeepsDeclinedOnes) {
         EXPECT_EQ(Selected(*form), Names{"a.txt"});
         EXPECT_EQ(ListView_GetNextItem(form->ListView1, -1, LVNI_FOCUSED), 0);
     }
-    // Cut, then the sources vanish before the paste: the shell fails, nothing is lost and no
-    // row appears; the other tab keeps only what is still there.
+    // Cut, then the sources vanish before the paste: the shell is not asked, nothing is lost
+    // and no row appears; the other tab keeps only what is still there.
     form->ShowTab(0);
     Select(*form, {"b.txt"});
     form->ClickMenu("mnCut");
@@ -135,7 +144,7 @@ TEST_F(FileOps, PasteOverExistingFilesRefreshesRowsAndKeepsDeclinedOnes) {
     RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
     shell.Answer = {2, false};
     form->ClickMenu("mnPaste");
-    EXPECT_EQ(shell.Plans.size(), 1u);
+    EXPECT_TRUE(shell.Plans.empty());
     EXPECT_EQ(ListCaptions(form->ListView1), (Names{"a.txt", "b.txt"}));
     EXPECT_EQ(dir.Read("dst\\b.txt"), "old");
     Names source = form->TabSlots[form->TabToSlot[0]].Names;
@@ -322,6 +331,90 @@ TEST_F(FileOps, ShortcutsGetFreshPropertiesAndNamesThatReplaceNothing) {
     EXPECT_EQ(reader.StoredHotkey(), 0);
     // Wine's link loader reads no show command back: the one written is the component's.
     EXPECT_EQ(sc.StoredShowCommand(), kLinkShowNormal);
+}
+
+// Between the listing and the command a file is deleted, renamed or replaced by a folder of
+// its name (or a folder by a file). The command acts on the rest only; a gone row leaves the
+// list and a replaced one is listed afresh, as it is now.
+TEST_F(FileOps, CutCopyAndPasteLeaveOutWhatChangedUnderfoot) {
+    dir.Write("dst\\c.txt", "c");
+    auto form = Start({src, dst});
+    form->ShowTab(0);
+    Select(*form, {"sub", "a.txt", "b.txt", "ポ.txt"});
+    ::DeleteFileA((src + "a.txt").c_str());
+    ::MoveFileA((src + "b.txt").c_str(), (src + "b2.txt").c_str());
+    Replace("ポ.txt");
+    form->ClickMenu("mnCopy");
+    EXPECT_EQ(form->ClipFiles, Names{"0" + src + "sub"});
+    EXPECT_EQ(StatusText(form->StatusBar1), "ｺﾋﾟｰ 1個");
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"sub", "ポ.txt"}));
+    EXPECT_EQ(form->TabSlots[form->CurrentSlot()].Kinds, "00");
+    EXPECT_EQ(Selected(*form), Names{"sub"});
+
+    // Cut both folders; one becomes a file again before the paste: only the other moves,
+    // and the source tab lists what is there now.
+    Select(*form, {"sub", "ポ.txt"});
+    form->ClickMenu("mnCut");
+    Replace("ポ.txt");
+    form->ShowTab(1);
+    form->ClickMenu("mnPaste");
+    EXPECT_TRUE(Exists(dst + "sub") && !Exists(dst + "ポ.txt"));
+    EXPECT_EQ(dir.Read("src\\ポ.txt"), "new");
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"c.txt", "sub"}));
+    const TTabSlot& source = form->TabSlots[form->TabToSlot[0]];
+    EXPECT_EQ(source.Names, Names{"ポ.txt"});
+    EXPECT_EQ(source.Kinds, "1");
+}
+
+TEST_F(FileOps, RenameOfAFileGoneOrReplacedRenamesNothing) {
+    auto form = Start({src});
+    ::ShowWindow(form->Handle(), SW_SHOWNORMAL);
+    ::DeleteFileA((src + "a.txt").c_str());
+    Replace("b.txt");
+    for (const char* name : {"a.txt", "b.txt"}) {
+        ListView_SetItemState(form->ListView1, RowOf(*form, name), LVIS_FOCUSED, LVIS_FOCUSED);
+        form->ClickMenu("mnRename");
+        HWND edit = ListView_GetEditControl(form->ListView1);
+        ASSERT_NE(edit, nullptr) << name;
+        ::SetWindowTextA(edit, "x.txt");
+        ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+        PumpMessages();
+        EXPECT_FALSE(Exists(src + "x.txt")) << name;
+        EXPECT_EQ(ListView_GetEditControl(form->ListView1), nullptr) << name;
+    }
+    EXPECT_TRUE(Exists(src + "b.txt\\"));
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"sub", "ポ.txt", "b.txt"}));
+}
+
+TEST_F(FileOps, DeleteNeverTakesAFolderThatReplacedTheChosenFile) {
+    auto form = Start({src});
+    Select(*form, {"sub", "a.txt", "b.txt"});
+    ::DeleteFileA((src + "a.txt").c_str());
+    Replace("b.txt");
+    dir.Write("src\\b.txt\\keep", "k");
+    ShellPromptAnswerer yes(IDYES);
+    form->ClickMenu("mnDelete2");
+    EXPECT_FALSE(Exists(src + "sub"));
+    EXPECT_EQ(dir.Read("src\\b.txt\\keep"), "k");
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"ポ.txt", "b.txt"}));
+    EXPECT_TRUE(ui.Shown.empty());
+}
+
+TEST_F(FileOps, DuplicateAndShortcutMakeNothingForRowsChangedUnderfoot) {
+    auto form = Start({src});
+    Select(*form, {"a.txt", "b.txt"});
+    ::DeleteFileA((src + "a.txt").c_str());
+    Replace("b.txt");
+    form->ClickMenu("mnReplication");
+    EXPECT_FALSE(Exists(src + "コピー a.txt") || Exists(src + "コピー b.txt"));
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"sub", "ポ.txt", "b.txt"}));
+
+    Select(*form, {"sub", "ポ.txt"});
+    Replace("sub");
+    ::DeleteFileA((src + "ポ.txt").c_str());
+    form->ClickMenu("mnMakeShortcut");
+    EXPECT_FALSE(Exists(src + "sub.lnk") || Exists(src + "ポ.lnk"));
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"b.txt", "sub"}));
 }
 
 }  // namespace

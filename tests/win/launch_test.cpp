@@ -136,6 +136,27 @@ TEST_F(Launching, EnterOpensTheSelectionByTheFirstItemsAssociation) {
     EXPECT_EQ(form->CurrentFolder(), work + "0sub\\");
 }
 
+TEST_F(Launching, EnterOpensNothingThatChangedSinceItWasListed) {
+    auto form = Start();
+    ::DeleteFileA((work + "a.txt").c_str());
+    ::DeleteFileA((work + "b.jpg").c_str());
+    dir.Make("work\\b.jpg");
+    ::RemoveDirectoryA((work + "0sub").c_str());
+    dir.Write("work\\0sub", "now a file");
+    // Each alone: no launch, no folder entered, no "cannot open" box; the rows follow.
+    for (const char* name : {"a.txt", "b.jpg", "0sub"}) {
+        Select(*form, {name});
+        form->ListView1KeyDown(VK_RETURN);
+    }
+    EXPECT_TRUE(launcher->Plans.empty());
+    EXPECT_EQ(form->CurrentFolder(), work);
+    EXPECT_TRUE(ui.Shown.empty());
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"my doc.txt", "b.jpg", "0sub"}));
+    Select(*form, {"b.jpg"});  // listed afresh: a folder now, and entered as one
+    form->ListView1KeyDown(VK_RETURN);
+    EXPECT_EQ(form->CurrentFolder(), work + "b.jpg\\");
+}
+
 TEST_F(Launching, FolderAssociationCopiesAndTitleAssociationDropsOntoTheWindow) {
     auto form = Start(
         "Exttxt=D:\\inbox\\\r\nExtjpg=TaboraDropTarget\r\n"

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/file1_win.h"
 #include "platform/unique_handle_win.h"
 #include "win_test_support.h"
@@ -329,6 +331,32 @@ TEST_F(Navigation, PendingFolderOpensInANewTabOnTheTimer) {
     EXPECT_EQ(TabCaptions(form->TabControl1), (std::vector<std::string>{"root", "later"}));
     form->Timer1Timer();  // consumed
     EXPECT_EQ(TabCaptions(form->TabControl1).size(), 2u);
+}
+
+TEST_F(Navigation, RefreshOfAFolderDeletedWhileShownKeepsTheTabAsItWas) {
+    const std::string gone = dir.Make("root\\gone");
+    dir.Write("root\\gone\\f", "f");
+    auto form = Start({gone});
+    // The process's current folder would hold it (as on Windows).
+    ::SetCurrentDirectoryA(dir.Path().c_str());
+    ::DeleteFileA((gone + "\\f").c_str());
+    ASSERT_TRUE(::RemoveDirectoryA(gone.c_str()));
+    form->ClickMenu("mnRefresh");
+    ASSERT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(ui.Shown[0].Text + ui.Shown[0].Caption, "開けませんｴﾗｰ");
+    EXPECT_EQ(form->CurrentFolder(), gone + "\\");
+    EXPECT_EQ(ListCaptions(form->ListView1), std::vector<std::string>{"f"});
+    // The tab still goes elsewhere; the drive list refreshes without a question.
+    EXPECT_TRUE(form->OpenFolder(root, true));
+    EXPECT_TRUE(form->OpenFolder(kDrivesFolder, true));
+    form->ClickMenu("mnRefresh");
+    EXPECT_EQ(ui.Shown.size(), 1u);
+    // A drive is no file to look for: Enter still opens it.
+    const std::vector<std::string> drives = ListCaptions(form->ListView1);
+    const auto drive = std::find(drives.begin(), drives.end(), "C:\\") - drives.begin();
+    ListView_SetItemState(form->ListView1, static_cast<int>(drive), LVIS_SELECTED, LVIS_SELECTED);
+    form->ListView1KeyDown(VK_RETURN);
+    EXPECT_EQ(form->CurrentFolder(), "C:\\");
 }
 
 }  // namespace
