@@ -13,6 +13,7 @@
 #include "navigation/find_entry_win.h"
 #include "navigation/folder_entries.h"
 #include "navigation/folder_reading_win.h"
+#include "navigation/path_text.h"
 #include "platform/unique_handle_win.h"
 
 namespace {
