@@ -40,15 +40,6 @@ protected:
         shell = &Install<RecordingShellOps>(form->Shell);
         return form;
     }
-    static void Select(TFrmFile& form, const Names& captions) {
-        ListView_SetItemState(form.ListView1, -1, 0, LVIS_SELECTED);
-        const Names rows = ListCaptions(form.ListView1);
-        for (const std::string& caption : captions) {
-            auto row = std::find(rows.begin(), rows.end(), caption) - rows.begin();
-            ListView_SetItemState(form.ListView1, static_cast<int>(row), LVIS_SELECTED,
-                                  LVIS_SELECTED);
-        }
-    }
 
     ScratchFolder dir;
     RecordingUi ui;
@@ -93,7 +84,7 @@ TEST_F(Launching, DocumentWithoutAssociationRetriesDefaultAppOnceThenReports) {
 
 TEST_F(Launching, RefreshWaitsForAKeyboardReturnAndOpenDirForTheTimer) {
     auto form = Start();
-    Select(*form, {"0sub"});
+    SelectCaptions(form->ListView1, {"0sub"});
     form->RunCommand("C:\\t\\unpack.exe %refresh %opendir", "");
     EXPECT_EQ(launcher->Plans.at(0).Parameters, "  ");
     dir.Write("work\\new.txt", "n");
@@ -118,19 +109,19 @@ TEST_F(Launching, RefreshWaitsForAKeyboardReturnAndOpenDirForTheTimer) {
 
 TEST_F(Launching, EnterOpensTheSelectionByTheFirstItemsAssociation) {
     auto form = Start("Exttxt=C:\\ed\\ed.exe %file\r\n");
-    Select(*form, {"a.txt", "b.jpg"});
+    SelectCaptions(form->ListView1, {"a.txt", "b.jpg"});
     form->ListView1KeyDown(VK_RETURN);
     // Every item goes to the command of the first one's extension.
     ASSERT_EQ(launcher->Plans.size(), 2u);
     EXPECT_EQ(launcher->Plans[0].Program, "C:\\ed\\ed.exe");
     EXPECT_EQ(launcher->Plans[1].Parameters, work + "b.jpg ");
-    Select(*form, {"my doc.txt"});
+    SelectCaptions(form->ListView1, {"my doc.txt"});
     form->ListView1KeyDown(VK_RETURN);
     EXPECT_EQ(launcher->Plans.at(2).Parameters, "\"" + work + "my doc.txt\" ");
 
     // A selection starting with a folder enters only that folder.
     launcher->Plans.clear();
-    Select(*form, {"0sub", "a.txt"});
+    SelectCaptions(form->ListView1, {"0sub", "a.txt"});
     form->OpenSelection();
     EXPECT_TRUE(launcher->Plans.empty());
     EXPECT_EQ(form->CurrentFolder(), work + "0sub\\");
@@ -145,14 +136,14 @@ TEST_F(Launching, EnterOpensNothingThatChangedSinceItWasListed) {
     dir.Write("work\\0sub", "now a file");
     // Each alone: no launch, no folder entered, no "cannot open" box; the rows follow.
     for (const char* name : {"a.txt", "b.jpg", "0sub"}) {
-        Select(*form, {name});
+        SelectCaptions(form->ListView1, {name});
         form->ListView1KeyDown(VK_RETURN);
     }
     EXPECT_TRUE(launcher->Plans.empty());
     EXPECT_EQ(form->CurrentFolder(), work);
     EXPECT_TRUE(ui.Shown.empty());
     EXPECT_EQ(ListCaptions(form->ListView1), (Names{"my doc.txt", "b.jpg", "0sub"}));
-    Select(*form, {"b.jpg"});  // listed afresh: a folder now, and entered as one
+    SelectCaptions(form->ListView1, {"b.jpg"});  // listed afresh: a folder now, and entered as one
     form->ListView1KeyDown(VK_RETURN);
     EXPECT_EQ(form->CurrentFolder(), work + "b.jpg\\");
 }
@@ -161,7 +152,7 @@ TEST_F(Launching, FolderAssociationCopiesAndTitleAssociationDropsOntoTheWindow) 
     auto form = Start(
         "Exttxt=D:\\inbox\\\r\nExtjpg=TaboraDropTarget\r\n"
         "Extdoc=NoSuchWindowTitle|C:\\v\\view.exe\r\n");
-    Select(*form, {"a.txt", "my doc.txt"});
+    SelectCaptions(form->ListView1, {"a.txt", "my doc.txt"});
     form->OpenSelection();
     {
         HeldKeys ctrl(false, true);  // a move, with the same status
@@ -194,7 +185,7 @@ TEST_F(Launching, FolderAssociationCopiesAndTitleAssociationDropsOntoTheWindow) 
                                           10, nullptr, nullptr, cls.hInstance, nullptr));
     dir.Write("work\\c.jpg", "c");
     form->mnRefreshClick();
-    Select(*form, {"b.jpg", "c.jpg"});
+    SelectCaptions(form->ListView1, {"b.jpg", "c.jpg"});
     form->OpenSelection();
     PumpMessages();
     EXPECT_EQ(dropped, (Names{work + "b.jpg", work + "c.jpg"}));
@@ -203,11 +194,11 @@ TEST_F(Launching, FolderAssociationCopiesAndTitleAssociationDropsOntoTheWindow) 
     target.reset();
     dir.Write("work\\d.doc", "d");
     form->mnRefreshClick();
-    Select(*form, {"d.doc"});
+    SelectCaptions(form->ListView1, {"d.doc"});
     form->OpenSelection();
     ASSERT_EQ(launcher->Plans.size(), 1u);
     EXPECT_EQ(launcher->Plans[0].Program, "C:\\v\\view.exe");
-    Select(*form, {"b.jpg"});
+    SelectCaptions(form->ListView1, {"b.jpg"});
     form->OpenSelection();
     ASSERT_EQ(ui.Shown.size(), 1u);
     EXPECT_EQ(ui.Shown[0].Text, "ｳｨﾝﾄﾞｳ:TaboraDropTarget\nはありません");
@@ -234,23 +225,23 @@ TEST_F(Launching, ShortcutsAreFollowedToFoldersAndProgramsWithTheirArguments) {
     ::DeleteFileA((work + "gone.txt").c_str());
     form->mnRefreshClick();
     launcher->Answers = {kNotFound};
-    Select(*form, {"gone.lnk", "tool.lnk"});
+    SelectCaptions(form->ListView1, {"gone.lnk", "tool.lnk"});
     form->OpenSelection();
     // The missing target is reported and the walk goes on.
     ASSERT_EQ(launcher->Plans.size(), 2u);
     EXPECT_EQ(ui.Shown.at(0).Text, work + "gone.txt");
     EXPECT_EQ(sjis::LowerCase(launcher->Plans[1].Program), sjis::LowerCase(notepad));
     EXPECT_EQ(launcher->Plans[1].Parameters, "-x 1");
-    Select(*form, {"tosub.lnk"});
+    SelectCaptions(form->ListView1, {"tosub.lnk"});
     form->OpenSelection();
     EXPECT_EQ(form->CurrentFolder(), work + "0sub\\");
 }
 
 TEST_F(Launching, PropertiesFindAndUpdate) {
     auto form = Start();
-    Select(*form, {"0sub", "a.txt"});
+    SelectCaptions(form->ListView1, {"0sub", "a.txt"});
     form->ClickMenu("mnProperty");
-    Select(*form, {"0sub"});
+    SelectCaptions(form->ListView1, {"0sub"});
     form->ClickMenu("Find1");
     ASSERT_EQ(launcher->Plans.size(), 3u);
     Names sheets{launcher->Plans[0].Program, launcher->Plans[1].Program};

@@ -32,15 +32,6 @@ protected:
         launcher = &Install<RecordingLauncher>(form->Launch);
         return form;
     }
-    static void Select(TFrmFile& form, const Names& captions) {
-        ListView_SetItemState(form.ListView1, -1, 0, LVIS_SELECTED);
-        const Names rows = ListCaptions(form.ListView1);
-        for (const std::string& caption : captions) {
-            auto row = std::find(rows.begin(), rows.end(), caption) - rows.begin();
-            ListView_SetItemState(form.ListView1, static_cast<int>(row), LVIS_SELECTED,
-                                  LVIS_SELECTED);
-        }
-    }
     // A popup command by its caption, inside group when one is given.
     static const TMenuItem& Command(TFrmFile& form, const std::string& caption,
                                     const std::string& group = "") {
@@ -94,7 +85,7 @@ TEST_F(PopupCommands, StartUpBuildsTheGroupsAndAppliesMenuKeysWhichWorkFromTheLi
 
     // A popup command's key works while the list has the keys; a group's item runs its own
     // entry, not the top-level one of the same caption.
-    Select(*form, {"a.txt"});
+    SelectCaptions(form->ListView1, {"a.txt"});
     MSG key{};
     key.hwnd = form->ListView1;
     key.message = WM_KEYDOWN;
@@ -118,7 +109,7 @@ TEST_F(PopupCommands, OpenEachOpensEverySelectedFileOrStartsAProgramOnItsOwn) {
         "Popview=,C:\\t\\view.exe %file,1\r\n"
         "Popwrite=,wordpad %file,1\r\n"
         "Popempty=,,1\r\n");
-    Select(*form, {"a.txt", "my doc.txt"});
+    SelectCaptions(form->ListView1, {"a.txt", "my doc.txt"});
     form->ClickMenuItem(Command(*form, "view"));
     ASSERT_EQ(launcher->Plans.size(), 2u);
     EXPECT_EQ(launcher->Plans[0].Program, "C:\\t\\view.exe");
@@ -127,7 +118,7 @@ TEST_F(PopupCommands, OpenEachOpensEverySelectedFileOrStartsAProgramOnItsOwn) {
 
     // Nothing selected: a program starts without arguments, anything else does nothing.
     launcher->Plans.clear();
-    Select(*form, {});
+    SelectCaptions(form->ListView1, {});
     form->ClickMenuItem(Command(*form, "view"));
     form->ClickMenuItem(Command(*form, "write"));
     ASSERT_EQ(launcher->Plans.size(), 1u);
@@ -135,7 +126,7 @@ TEST_F(PopupCommands, OpenEachOpensEverySelectedFileOrStartsAProgramOnItsOwn) {
     EXPECT_EQ(launcher->Plans[0].Parameters, " ");
 
     // An empty command runs nothing, with or without a selection.
-    Select(*form, {"a.txt"});
+    SelectCaptions(form->ListView1, {"a.txt"});
     form->ClickMenuItem(Command(*form, "empty"));
     EXPECT_EQ(launcher->Plans.size(), 1u);
     EXPECT_TRUE(ui.Shown.empty());
@@ -143,7 +134,7 @@ TEST_F(PopupCommands, OpenEachOpensEverySelectedFileOrStartsAProgramOnItsOwn) {
 
 TEST_F(PopupCommands, OneCommandLineQuotesEveryPathOrRefusesATooLongOne) {
     auto form = Start("Popall=,C:\\t\\all.exe %file,2\r\n");
-    Select(*form, {"a.txt", "my doc.txt"});
+    SelectCaptions(form->ListView1, {"a.txt", "my doc.txt"});
     form->ClickMenuItem(Command(*form, "all"));
     ASSERT_EQ(launcher->Plans.size(), 1u);
     EXPECT_EQ(launcher->Plans[0].Parameters, "\"" + work + "a.txt\" \"" + work + "my doc.txt\" ");
@@ -161,7 +152,7 @@ TEST_F(PopupCommands, OneCommandLineQuotesEveryPathOrRefusesATooLongOne) {
 
 TEST_F(PopupCommands, DragToNextArmsTheDragAndStartsTheProgram) {
     auto form = Start("Popdrag=,C:\\t\\paint.exe,3\r\nPopodd=,C:\\t\\odd.exe,7\r\n");
-    Select(*form, {"a.txt"});
+    SelectCaptions(form->ListView1, {"a.txt"});
     form->ClickMenuItem(Command(*form, "odd"));
     EXPECT_FALSE(form->DragToNextArmed);
     EXPECT_TRUE(launcher->Plans.empty());

@@ -165,3 +165,12 @@ std::string StatusText(HWND status) {
     ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     return text;
 }
+
+void SelectCaptions(HWND list, const std::vector<std::string>& captions) {
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+    const std::vector<std::string> rows = ListCaptions(list);
+    for (const std::string& caption : captions) {
+        auto row = std::find(rows.begin(), rows.end(), caption) - rows.begin();
+        ListView_SetItemState(list, static_cast<int>(row), LVIS_SELECTED, LVIS_SELECTED);
+    }
+}

@@ -86,6 +86,8 @@ void PumpMessages();
 
 // Texts of one column of a list view, top to bottom, and the status line.
 std::vector<std::string> ListCaptions(HWND list, int column = 0);
+// Selects exactly the rows of these captions (first column); none for an empty list.
+void SelectCaptions(HWND list, const std::vector<std::string>& captions);
 std::string StatusText(HWND status);
 
 // Tab captions of a tab control, left to right.
