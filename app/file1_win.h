@@ -374,7 +374,7 @@ private:
     void ProcessPendingHandOver();
     // Waits for the worker's reading while the window paints and answers; false when it was
     // stopped.
-    bool WaitForReading(FolderReading& reading, WPARAM tag);
+    bool WaitForReading(FolderReading& reading);
     CommandContext LaunchContext() const;
     void CarryOutLaunch(const CommandLaunch& launch, const CommandContext& context);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

@@ -3,7 +3,7 @@
 #include <winnetwk.h>
 
 #include <exception>
-#include <thread>
+#include <stdexcept>
 #include <vector>
 
 #include "listing/listing_keys.h"
@@ -123,24 +123,50 @@ void ReadFolderEntries(const std::string& folder, bool showHidden, std::int8_t s
     SortedEntries(slot, WinCollator(), &reading.Stop);
 }
 
+namespace {
+
+struct ReadingJob {
+    std::shared_ptr<FolderReading> Reading;
+    HWND Window;
+    UINT Message;
+    WPARAM Tag;
+    std::string Folder;
+    bool ShowHidden;
+    std::int8_t SortKind;
+};
+
+DWORD WINAPI RunReading(void* parameter) {
+    std::unique_ptr<ReadingJob> job(static_cast<ReadingJob*>(parameter));
+    FolderReading& reading = *job->Reading;
+    try {
+        ReadFolderEntries(job->Folder, job->ShowHidden, job->SortKind, reading);
+    } catch (const std::exception& e) {
+        reading.Error = e.what();
+    } catch (...) {
+        reading.Error = "不明なｴﾗｰ";
+    }
+    ::SetEvent(reading.Done.get());
+    ::PostMessageA(job->Window, job->Message, job->Tag, 0);
+    return 0;
+}
+
+}  // namespace
+
 std::shared_ptr<FolderReading> StartFolderReading(HWND window, UINT message, WPARAM tag,
                                                   const std::string& folder, bool showHidden,
                                                   std::int8_t sortKind) {
     auto reading = std::make_shared<FolderReading>();
-    // Detached: a stopped reading that hangs in the file system (a server that does not
-    // answer) must not hold up the window; it ends on its own and nobody waits for it.
-    std::thread([reading, window, message, tag, folder, showHidden, sortKind] {
-        // The window's thread goes first: it must answer at once while this one works.
-        ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
-        try {
-            ReadFolderEntries(folder, showHidden, sortKind, *reading);
-        } catch (const std::exception& e) {
-            reading->Error = e.what();
-        } catch (...) {
-            reading->Error = "不明なｴﾗｰ";
-        }
-        ::SetEvent(reading->Done.get());
-        ::PostMessageA(window, message, tag, 0);
-    }).detach();
+    if (!reading->Done) throw std::runtime_error("読込を始められません");
+    auto job = std::make_unique<ReadingJob>(
+        ReadingJob{reading, window, message, tag, folder, showHidden, sortKind});
+    // A plain system thread, left to end on its own: a stopped reading that hangs in the file
+    // system (a server that does not answer) must not hold up the window, and nobody waits
+    // for it. It runs below the window's priority, so the window answers at once.
+    UniqueKernelHandle thread(
+        ::CreateThread(nullptr, 0, &RunReading, job.get(), CREATE_SUSPENDED, nullptr));
+    if (!thread) throw std::runtime_error("読込を始められません");
+    job.release();  // the thread owns it now
+    ::SetThreadPriority(thread.get(), THREAD_PRIORITY_BELOW_NORMAL);
+    ::ResumeThread(thread.get());
     return reading;
 }

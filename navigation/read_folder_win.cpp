@@ -94,7 +94,7 @@ bool TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
     const WPARAM tag = ++readingTag_;
     std::shared_ptr<FolderReading> reading =
         StartFolderReading(hwnd_, kFolderRead, tag, folder, ShowHidden, slot.SortKind);
-    if (!WaitForReading(*reading, tag)) return false;
+    if (!WaitForReading(*reading)) return false;
     if (!reading->Error.empty()) throw std::runtime_error(reading->Error);
     if (reading->NetworkError) Ui.Message(hwnd_, "ﾈｯﾄﾜｰｸｴﾗｰ", "ｴﾗｰ", MB_OK | MB_ICONERROR);
     TTabSlot& read = reading->Entries;
@@ -108,7 +108,7 @@ bool TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
     return true;
 }
 
-bool TFrmFile::WaitForReading(FolderReading& reading, WPARAM tag) {
+bool TFrmFile::WaitForReading(FolderReading& reading) {
     activeReading_ = &reading;
     struct Clear {
         FolderReading*& active;
@@ -133,8 +133,10 @@ bool TFrmFile::WaitForReading(FolderReading& reading, WPARAM tag) {
     bool counting = false;
     DWORD counted = 0;
     std::vector<MSG> held;
-    bool finished = false;
-    while (!finished && !reading.Stop.load()) {
+    while (!reading.Stop.load()) {
+        // The worker's event is what ends the wait; its posted word only wakes us, and is
+        // lost when the queue is full (a flood of posted keys), which must not hang the window.
+        if (::WaitForSingleObject(done, 0) == WAIT_OBJECT_0) break;
         MSG msg;
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             const DWORD now = ::GetTickCount();
@@ -143,14 +145,11 @@ bool TFrmFile::WaitForReading(FolderReading& reading, WPARAM tag) {
                 counting = true;
                 counted = now;
             }
-            ::MsgWaitForMultipleObjectsEx(0, nullptr, kCountEveryMs, QS_ALLINPUT,
+            ::MsgWaitForMultipleObjectsEx(1, &done, kCountEveryMs, QS_ALLINPUT,
                                           MWMO_INPUTAVAILABLE);
             continue;
         }
-        if (msg.message == kFolderRead && msg.hwnd == hwnd_) {
-            finished = msg.wParam == tag;  // an earlier, stopped reading's word is dropped
-            continue;
-        }
+        if (msg.message == kFolderRead && msg.hwnd == hwnd_) continue;  // the event tells
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
             reading.Stop = true;
             break;

@@ -118,6 +118,39 @@ TEST_F(Hostile, RenderRequestsDropMessagesAndForcedTexts) {
     ExpectSettingsIntactAfterClose();
 }
 
+TEST_F(Hostile, RenderRequestsWhileADragDataObjectLives) {
+    ASSERT_TRUE(BringToFront(window_->Main));
+    SelectListItem(window_->List, 0);
+    const POINT from = CenterOf(ListItemScreenRect(window_->List, 0, LVIR_LABEL));
+    const POINT to{from.x + 150, from.y + 120};  // still over the list: no target takes it
+    DragMouse(from, to, false);
+    // The drag's modal loop holds the pointer in a window of its own (not the list, which
+    // would hold it for a plain click) while the data object lives.
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    const DWORD thread = ::GetWindowThreadProcessId(window_->Main, nullptr);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return ::GetGUIThreadInfo(thread, &gui) && gui.hwndCapture &&
+                   gui.hwndCapture != window_->List;
+        },
+        3000))
+        << "no drag in progress";
+    DWORD_PTR result = 0;
+    for (LPARAM target : {LPARAM(0), LPARAM(0x10), LPARAM(0x12345678), LPARAM(-1)}) {
+        ::SendMessageTimeoutA(window_->Main, WM_USER + 100, CF_HDROP, target, SMTO_ABORTIFHUNG,
+                              5000, &result);
+        ::PostMessageA(window_->Main, WM_USER + 100, CF_HDROP, target);
+    }
+    ExpectAlive("render requests during a drag");
+    TypeKey(VK_ESCAPE);  // the drag ends without a drop
+    ReleaseMouse(to);
+    ExpectAlive("after the drag");
+    EXPECT_EQ(window_->Items(), Names{"a.txt"});
+    EXPECT_EQ(ReadBytes(WorkFolder + "\\a.txt").value_or("").size(), 5u);
+    ExpectSettingsIntactAfterClose();
+}
+
 TEST_F(Hostile, TenThousandFileCommandKeysWithNothingToActOn) {
     ASSERT_TRUE(BringToFront(window_->Main));
     // Nothing selected: Del has nothing to delete; F5 reads the folder again each time.

@@ -459,7 +459,7 @@ void RightClickAt(POINT screen) {
     ::Sleep(150);
 }
 
-void DragMouse(POINT from, POINT to) {
+void DragMouse(POINT from, POINT to, bool release) {
     constexpr int kSteps = 8;
     SendMouse(from, 0);
     ::Sleep(50);
@@ -471,7 +471,11 @@ void DragMouse(POINT from, POINT to) {
         SendMouse(at, 0);
         ::Sleep(40);
     }
-    SendMouse(to, MOUSEEVENTF_LEFTUP);
+    if (release) ReleaseMouse(to);
+}
+
+void ReleaseMouse(POINT at) {
+    SendMouse(at, MOUSEEVENTF_LEFTUP);
     ::Sleep(200);
 }
 

@@ -94,9 +94,11 @@ void HoldKey(WORD key, bool down);
 void ClickAt(POINT screen);
 // A right-button click at a screen point.
 void RightClickAt(POINT screen);
-// Presses the left button at `from`, moves in steps to `to` (past any drag threshold) and
-// releases it there.
-void DragMouse(POINT from, POINT to);
+// Presses the left button at `from`, moves in steps to `to` (past any drag threshold) and,
+// unless told not to, releases it there.
+void DragMouse(POINT from, POINT to, bool release = true);
+// Lets go of the left button at a screen point (after DragMouse without release).
+void ReleaseMouse(POINT at);
 POINT CenterOf(const RECT& rect);
 
 // ---- screenshots
