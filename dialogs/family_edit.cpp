@@ -27,6 +27,16 @@ bool HasLineBreak(const TListRow& row) {
     return (row.Name + row.Value).find_first_of("\r\n") != std::string::npos;
 }
 
+// An emptied row clears its key: the store deletes only the first line of a name, and a
+// second line further down would then become the value the user has just seen emptied.
+void ClearKey(TSettings& store, std::string_view name) {
+    std::size_t before = 0;
+    do {
+        before = store.Lines().size();
+        store.Set(name, "");
+    } while (store.Lines().size() != before);
+}
+
 }  // namespace
 
 const TFamilyInfo& FamilyInfo(TFamilyKind kind) { return kFamilies[static_cast<int>(kind)]; }
@@ -95,6 +105,10 @@ TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
                 } else if (IsStartIntegerKey(row.Name) && !ParseInteger(row.Value)) {
                     // Width, Sort, FColor ... must stay integers for the next start.
                     result.RefusedIntegers.push_back(row);
+                    break;
+                }
+                if (row.Value.empty()) {
+                    ClearKey(store, row.Name);
                     break;
                 }
                 store.Set(row.Name, row.Value);

@@ -82,6 +82,16 @@ TEST_F(FamilyEditTest, OtherSettingsKeepTheirPlacesAndRefuseABadMaxFiles) {
               (Lines{"MaxFiles=50", "DefaultApp=edit.exe", "Width=700", "Icopng=5"}));
 }
 
+TEST_F(FamilyEditTest, AnEmptiedOtherSettingStaysEmptyWhenItsNameIsOnSeveralLines) {
+    // Only the first line counts; a hand-edited file may hold more. Confirming the shown
+    // empty value must not bring a hidden one forward, now or at the next confirmation.
+    Load({"DefaultApp=", "Icotxt=2", "defaultapp=old.exe", "DefaultApp=older.exe"});
+    for (int round = 0; round < 2; ++round) {
+        StoreFamily(store, TFamilyKind::Other, LoadFamily(store, TFamilyKind::Other));
+        EXPECT_EQ(store.Lines(), (Lines{"Icotxt=2"})) << round;
+    }
+}
+
 TEST_F(FamilyEditTest, OtherSettingsRefuseWindowKeysThatWouldStopTheNextStart) {
     Load({"Width=800", "Sort=1", "FColor=0", "Mask=*.*", "MaxFiles=300", "Icotxt=2"});
     const TFamilyStoreResult result = StoreFamily(store, TFamilyKind::Other,
