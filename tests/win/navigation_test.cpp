@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/file1_win.h"
 #include "platform/unique_handle_win.h"
@@ -360,3 +361,30 @@ TEST_F(Navigation, RefreshOfAFolderDeletedWhileShownKeepsTheTabAsItWas) {
 }
 
 }  // namespace
+
+// A drive that goes away while shown, as when a medium is pulled: ctest maps the drive to a
+// host folder, and the test takes that folder away through Z:.
+TEST_F(Navigation, ADriveGoneWhileShownKeepsTheTabAndItsRowsFollow) {
+    const char* drive = std::getenv("TABORA_TEST_DRIVE");
+    const char* host = std::getenv("TABORA_TEST_DRIVE_ROOT");
+    if (!drive || !host) GTEST_SKIP() << "run through ctest: its fixture maps the drive";
+    const std::string shown = std::string(drive) + "\\", hostRoot = host;
+    auto form = Start({shown});
+    ASSERT_EQ(form->CurrentFolder(), shown);
+    ASSERT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"sub", "listed.txt"}));
+    ::SetCurrentDirectoryA(dir.Path().c_str());
+    ASSERT_TRUE(::DeleteFileA((hostRoot + "\\listed.txt").c_str()));
+    ASSERT_TRUE(::RemoveDirectoryA((hostRoot + "\\sub").c_str()));
+    ASSERT_TRUE(::RemoveDirectoryA(hostRoot.c_str()));
+
+    form->ClickMenu("mnRefresh");
+    ASSERT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(ui.Shown[0].Text, "開けません");
+    EXPECT_EQ(form->CurrentFolder(), shown);
+    EXPECT_EQ(ListCaptions(form->ListView1), (std::vector<std::string>{"sub", "listed.txt"}));
+    // A command on the stale rows takes nothing and the rows leave the list.
+    SelectCaptions(form->ListView1, {"listed.txt"});
+    form->ClickMenu("mnCopy");
+    EXPECT_TRUE(form->ClipFiles.empty());
+    EXPECT_EQ(ListCaptions(form->ListView1), std::vector<std::string>{"sub"});
+}
