@@ -288,8 +288,8 @@ public:
     bool WMCopyData(HWND sender, const COPYDATASTRUCT& data);
     void WMDropFiles(HDROP drop);
     // ---- dragging out (fileops/drag_out_win.cpp)
-    // F + caption of each selected row, in list order.
-    std::vector<std::string> SelectedPaths() const;
+    // F + caption of each selected row still on disk as listed, in list order.
+    std::vector<std::string> SelectedPaths();
     // The render request of our own data object; false when refused (not ours, or not now).
     bool RenderDropFiles(LPARAM target);
     void ListView1MouseMove(WPARAM keys);

@@ -29,7 +29,11 @@ void TFrmFile::RunPopupEntry(const TMenuItem& item) {
     std::optional<PopValue> value =
         ParsePopValue(Settings.Value("Pop" + PopupEntryName(item, group)));
     if (!value) return;
-    const PopupRun run = PlanPopupRun(*value, CurrentFolder(), SelectedNames());
+    const bool chosen = ListView_GetSelectedCount(ListView1) > 0;
+    std::vector<std::string> names;
+    for (const ListedName& row : SelectedOnDisk()) names.push_back(row.Name);
+    if (chosen && names.empty()) return;  // every chosen file has gone: nothing to run on
+    const PopupRun run = PlanPopupRun(*value, CurrentFolder(), names);
     switch (run.Action) {
         case PopupAction::OpenSelection: OpenSelection(run.Command); break;
         case PopupAction::Run: RunCommand(run.Command, run.Arguments); break;

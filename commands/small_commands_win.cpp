@@ -31,7 +31,7 @@ void TFrmFile::mnAboutClick() {
 
 void TFrmFile::mnPropertyClick() {
     const std::string folder = CurrentFolder();
-    for (const std::string& name : SelectedNames()) Launch->Run(PropertiesPlan(folder + name));
+    for (const ListedName& row : SelectedOnDisk()) Launch->Run(PropertiesPlan(folder + row.Name));
 }
 
 void TFrmFile::Find1Click() {

@@ -78,10 +78,12 @@ bool PostDropBlock(HWND window, const std::string& block) {
     return true;
 }
 
-std::vector<std::string> TFrmFile::SelectedPaths() const {
+std::vector<std::string> TFrmFile::SelectedPaths() {
+    // Taken when the files are handed over, which may be long after the drag began: rows
+    // whose files have gone or changed kind since are not handed over.
     std::vector<std::string> paths;
     const std::string folder = CurrentFolder();
-    for (const std::string& name : SelectedNames()) paths.push_back(folder + name);
+    for (const ListedName& item : SelectedOnDisk()) paths.push_back(folder + item.Name);
     return paths;
 }
 
@@ -102,7 +104,7 @@ bool TFrmFile::RenderDropFiles(LPARAM target) {
 void TFrmFile::ListView1MouseMove(WPARAM keys) {
     const bool held = (keys & (MK_LBUTTON | MK_RBUTTON)) != 0;
     if (!dragMoves_.Move(held) || DragToNextArmed) return;
-    if (ListView_GetSelectedCount(ListView1) == 0) return;
+    if (SelectedPaths().empty()) return;
     const DWORD formats[] = {CF_HDROP};
     // Whatever the target did with the files, the list stays as it is.
     OLE_IDropSource_Start(hwnd_, kRenderDropFiles, 0, formats, 1,

@@ -238,6 +238,30 @@ TEST_F(DragOut, ArmedDragPostsTheSelectionToTheNextActiveWindow) {
     EXPECT_FALSE(form->DragToNextArmed);
 }
 
+TEST_F(DragOut, FilesThatChangedSinceTheyWereListedAreNotHandedOver) {
+    RecordingWindow target("相手");
+    SelectAll();
+    form->ClickMenu("mnDragStart");
+    ::DeleteFileA((folder + "a.txt").c_str());
+    ::SetForegroundWindow(form->Handle());
+    ::SetForegroundWindow(target.hwnd);
+    ::SendMessageA(form->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+    PumpMessages();
+    EXPECT_EQ(target.Dropped, Names{folder + "表.txt"});
+    EXPECT_EQ(ListCaptions(form->ListView1), Names{"表.txt"});
+
+    // A drop asks for the files when it lands: one replaced by a folder meanwhile is left out.
+    SelectAll();
+    ComPtr<IDataObject> data(
+        DragDataObject::Create({Format(CF_HDROP)}, form->Handle(), kRenderDropFiles));
+    ASSERT_TRUE(::DeleteFileA((folder + "表.txt").c_str()));
+    ASSERT_TRUE(::CreateDirectoryA((folder + "表.txt").c_str(), nullptr));
+    FORMATETC hdrop = Format(CF_HDROP);
+    STGMEDIUM medium{};
+    EXPECT_EQ(data->GetData(&hdrop, &medium), STG_E_MEDIUMFULL);
+    EXPECT_EQ(form->TabSlots[form->CurrentSlot()].Kinds, "0");
+}
+
 TEST_F(DragOut, DroppedShortcutOpensItsFolderAndFilesAreCopiedHere) {
     auto& shell = Install<RecordingShellOps>(form->Shell);
     const std::string target = dir.Make("target");
