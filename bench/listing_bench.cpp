@@ -15,6 +15,10 @@
 
 namespace {
 
+// Folder sizes from a small folder to a huge one; the cheaper measures stop at 100,000.
+const std::vector<std::int64_t> kSizes = {1000, 10000, 100000, 300000};
+const std::vector<std::int64_t> kSizesTo100k = {1000, 10000, 100000};
+
 // Shift-JIS bytes (this file is not compiled to CP932): 資料, 表計算, ソフト, 報告書, 議事録,
 // 写真, 能力 and the half-width ﾃﾞｰﾀ. Several end in a 5C trail byte.
 const char* const kJapanese[] = {
@@ -77,7 +81,7 @@ void BM_BuildListing(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildListing)
     ->ArgNames({"entries", "sort"})
-    ->ArgsProduct({{1000, 10000, 100000, 300000}, {0, 1}})
+    ->ArgsProduct({kSizes, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // The collation keys of every entry and the sort alone, by name (0) and by size (1).
@@ -93,7 +97,7 @@ void BM_SortEntries(benchmark::State& state) {
 }
 BENCHMARK(BM_SortEntries)
     ->ArgNames({"entries", "sort"})
-    ->ArgsProduct({{1000, 10000, 100000, 300000}, {0, 1}})
+    ->ArgsProduct({kSizes, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // Listing again from the order kept in the slot, as a new mask or the reverse order does.
@@ -113,10 +117,7 @@ void BM_ListingOfKeptOrder(benchmark::State& state) {
 }
 BENCHMARK(BM_ListingOfKeptOrder)
     ->ArgName("entries")
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Arg(300000)
+    ->ArgsProduct({kSizes})
     ->Unit(benchmark::kMillisecond);
 
 // What a listing costs after the folder read: keys, sort and the window with the display
@@ -141,7 +142,7 @@ void BM_KeysSortWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_KeysSortWindow)
     ->ArgNames({"entries", "limit"})
-    ->ArgsProduct({{1000, 10000, 100000, 300000}, {0, 1}})
+    ->ArgsProduct({kSizes, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // Taking in what a folder search reported: the entry texts of each name, size and time.
@@ -164,10 +165,7 @@ void BM_AddFolderEntries(benchmark::State& state) {
 }
 BENCHMARK(BM_AddFolderEntries)
     ->ArgName("entries")
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Arg(300000)
+    ->ArgsProduct({kSizes})
     ->Unit(benchmark::kMillisecond);
 
 void BM_ListingKeys(benchmark::State& state) {
@@ -183,9 +181,7 @@ void BM_ListingKeys(benchmark::State& state) {
 }
 BENCHMARK(BM_ListingKeys)
     ->ArgName("entries")
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
+    ->ArgsProduct({kSizesTo100k})
     ->Unit(benchmark::kMillisecond);
 
 void BM_MaskFilter(benchmark::State& state) {
@@ -203,9 +199,7 @@ void BM_MaskFilter(benchmark::State& state) {
 }
 BENCHMARK(BM_MaskFilter)
     ->ArgName("entries")
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
+    ->ArgsProduct({kSizesTo100k})
     ->Unit(benchmark::kMillisecond);
 
 // Every page of the listing in turn, as paging through it would ask for them.
@@ -222,7 +216,7 @@ void BM_PageWindow(benchmark::State& state) {
         page = page + 1 == pages ? 0 : page + 1;
     }
 }
-BENCHMARK(BM_PageWindow)->ArgName("entries")->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_PageWindow)->ArgName("entries")->ArgsProduct({kSizesTo100k});
 
 }  // namespace
 
