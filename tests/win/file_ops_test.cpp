@@ -23,10 +23,7 @@ bool Exists(const std::string& path) {
 class FileOps : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string s = ValidSettings();
-        s.replace(s.find("Sort=1"), 6, "Sort=0");
-        s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
-        dir.Write("tabora.ini", s);
+        dir.Write("tabora.ini", ValidSettings("*.*", 0));
         src = dir.Make("src") + "\\";
         dst = dir.Make("dst") + "\\";
         for (const char* name : {"a.txt", "b.txt", "ポ.txt"})

@@ -18,9 +18,7 @@ constexpr int kBackslashKey = 220;
 class FolderBox : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string s = ValidSettings();
-        s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
-        dir.Write("tabora.ini", s + "HiddenFile=0\r\n");
+        dir.Write("tabora.ini", ValidSettings("*.*") + "HiddenFile=0\r\n");
         root = dir.Make("root");
         dir.Make("root\\red");
         dir.Make("root\\z");

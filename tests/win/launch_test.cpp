@@ -29,10 +29,7 @@ protected:
         dir.Make("work\\0sub");
     }
     std::unique_ptr<TFrmFile> Start(const std::string& extra = "") {
-        std::string s = ValidSettings();
-        s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
-        s.replace(s.find("Sort=1"), 6, "Sort=0");
-        dir.Write("tabora.ini", s + extra);
+        dir.Write("tabora.ini", ValidSettings("*.*", 0) + extra);
         auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), Names{work}, ui,
                                                dir.Path() + "tabora.ini");
         PumpMessages();

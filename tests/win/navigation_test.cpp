@@ -15,11 +15,7 @@
 namespace {
 
 // The common settings with every file listed.
-std::string ListAllSettings() {
-    std::string s = ValidSettings();
-    s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
-    return s;
-}
+std::string ListAllSettings() { return ValidSettings("*.*"); }
 
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size(), L'\0');

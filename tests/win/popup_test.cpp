@@ -23,9 +23,7 @@ protected:
         dir.Write("work\\my doc.txt", "b");
     }
     std::unique_ptr<TFrmFile> Start(const std::string& extra) {
-        std::string s = ValidSettings();
-        s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
-        dir.Write("tabora.ini", s + extra);
+        dir.Write("tabora.ini", ValidSettings("*.*") + extra);
         auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), Names{work}, ui,
                                                dir.Path() + "tabora.ini");
         PumpMessages();

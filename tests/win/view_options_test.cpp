@@ -79,10 +79,7 @@ protected:
         WriteSettings("");
     }
     void WriteSettings(const std::string& extra) {
-        std::string s = ValidSettings();
-        s.replace(s.find("Sort=1"), 6, "Sort=0");
-        s.replace(s.find("Mask=*.txt;*.doc"), 16, "Mask=*.*");
-        dir.Write("tabora.ini", s + "HiddenFile=0\r\n" + extra);
+        dir.Write("tabora.ini", ValidSettings("*.*", 0) + "HiddenFile=0\r\n" + extra);
     }
     std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) {
         auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,

@@ -58,8 +58,10 @@ std::string ScratchFolder::Read(const std::string& name) const {
     return bytes;
 }
 
-std::string ValidSettings() {
-    return "Width=640\r\nHeight=400\r\nLeft=30\r\nTop=20\r\nSort=1\r\nMask=*.txt;*.doc\r\n"
+std::string ValidSettings(const std::string& mask, int sort) {
+    return "Width=640\r\nHeight=400\r\nLeft=30\r\nTop=20\r\nSort=" + std::to_string(sort) +
+           "\r\nMask=" + mask +
+           "\r\n"
            "DirWidth=222\r\nFCharset=128\r\nFColor=255\r\nFHeight=-12\r\nFName=MS UI Gothic\r\n"
            "FSize=9\r\nBGColor=16777215\r\n";
 }

@@ -78,8 +78,9 @@ private:
     std::string path_;
 };
 
-// The settings every test starts from: valid window keys, font and colour.
-std::string ValidSettings();
+// The settings every test starts from: valid window keys, font and colour, with the mask
+// and sort order given.
+std::string ValidSettings(const std::string& mask = "*.txt;*.doc", int sort = 1);
 
 // Handles queued messages (posted work, hand-overs) without blocking.
 void PumpMessages();
