@@ -201,7 +201,9 @@ int main(int argc, char** argv) {
         if ((runs & 255) == 0 && seconds > 0 && Now() >= end) break;
         std::string input = Mutate(pool, rng);
         if (RunOne(input)) pool.push_back(std::move(input));
-        ++runs;
+        // A long run says how far it has come: one that is cut off still leaves its count.
+        if (++runs % 1000000 == 0)
+            std::fprintf(stderr, "%s: %lld executions so far, no finding\n", kFuzzTargetName, runs);
     }
     std::size_t covered = 0;
     for (unsigned char c : seen) covered += c;
