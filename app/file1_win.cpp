@@ -573,7 +573,6 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kRenderDropFiles: RenderDropFiles(lParam); return 0;
         case kDropOnNextActivated: DropOnNextActivated(); return 0;
         case kReopenEdit: StartEdit(static_cast<int>(wParam)); return 0;
-        case kFolderRead: return 0;  // the end of a reading that was not waited for
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_MOUSEMOVE: RelayDisabledButtonHint(hwnd_, lParam); break;

@@ -46,7 +46,6 @@ inline constexpr UINT kReopenEdit = WM_APP + 2;
 // armed: by the time it arrives the other window is in front.
 inline constexpr UINT kDropOnNextActivated = WM_APP + 3;
 // Posted by the thread that read a folder (wParam the reading's tag) when it has ended.
-inline constexpr UINT kFolderRead = WM_APP + 4;
 
 struct FolderReading;
 
@@ -417,7 +416,6 @@ private:
     // Command lines handed over by other instances, opened after their sender returned.
     std::vector<std::vector<std::string>> pendingHandOvers_;
     FolderReading* activeReading_ = nullptr;  // while a folder is read
-    WPARAM readingTag_ = 0;
     UniqueBrush backBrush_;
     COLORREF backColour_ = RGB(255, 255, 255);
     COLORREF fontColour_ = RGB(0, 0, 0);

@@ -104,7 +104,7 @@ bool TFrmFile::RenderDropFiles(LPARAM target) {
 void TFrmFile::ListView1MouseMove(WPARAM keys) {
     const bool held = (keys & (MK_LBUTTON | MK_RBUTTON)) != 0;
     if (!dragMoves_.Move(held) || DragToNextArmed) return;
-    if (SelectedPaths().empty()) return;
+    if (ListView_GetSelectedCount(ListView1) == 0) return;
     const DWORD formats[] = {CF_HDROP};
     // Whatever the target did with the files, the list stays as it is.
     OLE_IDropSource_Start(hwnd_, kRenderDropFiles, 0, formats, 1,

@@ -127,9 +127,6 @@ namespace {
 
 struct ReadingJob {
     std::shared_ptr<FolderReading> Reading;
-    HWND Window;
-    UINT Message;
-    WPARAM Tag;
     std::string Folder;
     bool ShowHidden;
     std::int8_t SortKind;
@@ -146,19 +143,16 @@ DWORD WINAPI RunReading(void* parameter) {
         reading.Error = "不明なｴﾗｰ";
     }
     ::SetEvent(reading.Done.get());
-    ::PostMessageA(job->Window, job->Message, job->Tag, 0);
     return 0;
 }
 
 }  // namespace
 
-std::shared_ptr<FolderReading> StartFolderReading(HWND window, UINT message, WPARAM tag,
-                                                  const std::string& folder, bool showHidden,
+std::shared_ptr<FolderReading> StartFolderReading(const std::string& folder, bool showHidden,
                                                   std::int8_t sortKind) {
     auto reading = std::make_shared<FolderReading>();
     if (!reading->Done) throw std::runtime_error("読込を始められません");
-    auto job = std::make_unique<ReadingJob>(
-        ReadingJob{reading, window, message, tag, folder, showHidden, sortKind});
+    auto job = std::make_unique<ReadingJob>(ReadingJob{reading, folder, showHidden, sortKind});
     // A plain system thread, left to end on its own: a stopped reading that hangs in the file
     // system (a server that does not answer) must not hold up the window, and nobody waits
     // for it. It runs below the window's priority, so the window answers at once.

@@ -29,8 +29,7 @@ struct FolderReading {
 void ReadFolderEntries(const std::string& folder, bool showHidden, std::int8_t sortKind,
                        FolderReading& reading);
 
-// The same on a new thread, which sets Done and posts message (wParam tag) to window when it
-// ends, stopped or not. The reading lives as long as either side holds it.
-std::shared_ptr<FolderReading> StartFolderReading(HWND window, UINT message, WPARAM tag,
-                                                  const std::string& folder, bool showHidden,
+// The same on a new thread, which sets Done when it ends, stopped or not. The reading lives
+// as long as either side holds it.
+std::shared_ptr<FolderReading> StartFolderReading(const std::string& folder, bool showHidden,
                                                   std::int8_t sortKind);

@@ -91,9 +91,7 @@ std::optional<DirEntry> FindOnDisk(const std::string& path) {
 bool TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
     if (activeReading_) return false;  // never a second reading inside the first
     TTabSlot& slot = TabSlots[slotIndex];
-    const WPARAM tag = ++readingTag_;
-    std::shared_ptr<FolderReading> reading =
-        StartFolderReading(hwnd_, kFolderRead, tag, folder, ShowHidden, slot.SortKind);
+    std::shared_ptr<FolderReading> reading = StartFolderReading(folder, ShowHidden, slot.SortKind);
     if (!WaitForReading(*reading)) return false;
     if (!reading->Error.empty()) throw std::runtime_error(reading->Error);
     if (reading->NetworkError) Ui.Message(hwnd_, "ﾈｯﾄﾜｰｸｴﾗｰ", "ｴﾗｰ", MB_OK | MB_ICONERROR);
@@ -134,8 +132,8 @@ bool TFrmFile::WaitForReading(FolderReading& reading) {
     DWORD counted = 0;
     std::vector<MSG> held;
     while (!reading.Stop.load()) {
-        // The worker's event is what ends the wait; its posted word only wakes us, and is
-        // lost when the queue is full (a flood of posted keys), which must not hang the window.
+        // The worker's event ends the wait: a posted word would be lost when the queue is
+        // full (a flood of posted keys), and the window would hang.
         if (::WaitForSingleObject(done, 0) == WAIT_OBJECT_0) break;
         MSG msg;
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -149,7 +147,6 @@ bool TFrmFile::WaitForReading(FolderReading& reading) {
                                           MWMO_INPUTAVAILABLE);
             continue;
         }
-        if (msg.message == kFolderRead && msg.hwnd == hwnd_) continue;  // the event tells
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
             reading.Stop = true;
             break;
