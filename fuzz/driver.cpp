@@ -3,18 +3,24 @@
 // A finding (a sanitizer report or a broken property) writes the input that caused it to
 // fuzz-finding-<target> in the current folder before the process ends.
 //
-//   tabora_fuzz_<target> [-seconds N] [-runs N] [-seed N] file-or-folder...
+//   tabora_fuzz_<target> [-seconds N] [-runs N] [-seed N] [-keep folder] file-or-folder...
+//
+// -keep writes every input that joins the pool into the folder as it joins: a long run spread
+// over several sittings goes on from where the last one stopped when that folder is passed
+// again as an input.
 #include <dirent.h>
 #include <sanitizer/common_interface_defs.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -80,6 +86,15 @@ void Collect(const std::string& path, std::vector<std::string>& pool) {
     }
     std::string bytes;
     if (ReadFile(path, bytes)) pool.push_back(std::move(bytes));
+}
+
+void Keep(const std::string& folder, const std::string& input) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/%016zx", std::hash<std::string>{}(input));
+    if (std::FILE* f = std::fopen((folder + name).c_str(), "wb")) {
+        std::fwrite(input.data(), 1, input.size(), f);
+        std::fclose(f);
+    }
 }
 
 // Runs one input; true when it reached an edge no earlier input did.
@@ -174,6 +189,7 @@ int main(int argc, char** argv) {
     double seconds = 0;
     long long maxRuns = -1;
     unsigned long long seed = 1;
+    std::string keep;
     std::vector<std::string> pool;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -183,10 +199,16 @@ int main(int argc, char** argv) {
             maxRuns = std::atoll(argv[++i]);
         else if (arg == "-seed" && i + 1 < argc)
             seed = std::strtoull(argv[++i], nullptr, 10);
+        else if (arg == "-keep" && i + 1 < argc)
+            keep = argv[++i];
         else
             Collect(arg, pool);
     }
     __sanitizer_set_death_callback(&WriteFinding);
+    if (!keep.empty() && mkdir(keep.c_str(), 0755) != 0 && errno != EEXIST) {
+        std::fprintf(stderr, "fuzz: cannot make %s\n", keep.c_str());
+        return 2;
+    }
 
     long long runs = 0;
     for (const std::string& input : pool) {
@@ -200,7 +222,10 @@ int main(int argc, char** argv) {
     while ((seconds > 0 || maxRuns > 0) && (maxRuns < 0 || runs < maxRuns)) {
         if ((runs & 255) == 0 && seconds > 0 && Now() >= end) break;
         std::string input = Mutate(pool, rng);
-        if (RunOne(input)) pool.push_back(std::move(input));
+        if (RunOne(input)) {
+            if (!keep.empty()) Keep(keep, input);
+            pool.push_back(std::move(input));
+        }
         // A long run says how far it has come: one that is cut off still leaves its count.
         if (++runs % 1000000 == 0)
             std::fprintf(stderr, "%s: %lld executions so far, no finding\n", kFuzzTargetName, runs);
