@@ -260,6 +260,8 @@ public:
     void RunCommand(const std::string& commandTemplate, const std::string& arguments);
     // The selection by the association of its first item, or by command when it is given.
     void OpenSelection(const std::string& command = "");
+    // The same for rows already looked up on disk (a popup command has them at hand).
+    void OpenRows(const std::vector<ListedName>& rows, const std::string& command);
     // One item of the selection; false when the walk ends (a folder was entered).
     bool OpenItem(const std::string& name, const std::string& command, bool isFolder);
     // The first top-level window in Z order whose title contains text, or null.

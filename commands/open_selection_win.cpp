@@ -31,7 +31,10 @@ HWND TFrmFile::FindWindowByTitle(const std::string& text) const {
 void TFrmFile::OpenSelection(const std::string& command) {
     // Taken now: entering a folder or a launch may change the list under the walk. Rows
     // whose files are gone or replaced are not opened.
-    const std::vector<ListedName> rows = SelectedOnDisk();
+    OpenRows(SelectedOnDisk(), command);
+}
+
+void TFrmFile::OpenRows(const std::vector<ListedName>& rows, const std::string& command) {
     if (rows.empty()) return;
     std::vector<std::string> names;
     for (const ListedName& row : rows) names.push_back(row.Name);

@@ -30,12 +30,13 @@ void TFrmFile::RunPopupEntry(const TMenuItem& item) {
         ParsePopValue(Settings.Value("Pop" + PopupEntryName(item, group)));
     if (!value) return;
     const bool chosen = ListView_GetSelectedCount(ListView1) > 0;
+    const std::vector<ListedName> rows = SelectedOnDisk();
+    if (chosen && rows.empty()) return;  // every chosen file has gone: nothing to run on
     std::vector<std::string> names;
-    for (const ListedName& row : SelectedOnDisk()) names.push_back(row.Name);
-    if (chosen && names.empty()) return;  // every chosen file has gone: nothing to run on
+    for (const ListedName& row : rows) names.push_back(row.Name);
     const PopupRun run = PlanPopupRun(*value, CurrentFolder(), names);
     switch (run.Action) {
-        case PopupAction::OpenSelection: OpenSelection(run.Command); break;
+        case PopupAction::OpenSelection: OpenRows(rows, run.Command); break;
         case PopupAction::Run: RunCommand(run.Command, run.Arguments); break;
         case PopupAction::DragThenRun:
             StartDragToNext();
