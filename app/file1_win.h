@@ -45,7 +45,6 @@ inline constexpr UINT kReopenEdit = WM_APP + 2;
 // Posted to itself when the window lost the activation while a drag to the next program was
 // armed: by the time it arrives the other window is in front.
 inline constexpr UINT kDropOnNextActivated = WM_APP + 3;
-// Posted by the thread that read a folder (wParam the reading's tag) when it has ended.
 
 struct FolderReading;
 
