@@ -7,10 +7,12 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
 
+#include "app/wide_escape.h"
 #include "commands/popup_menu.h"
 #include "commands/shortcut_text.h"
 #include "fileops/drag_out_win.h"
@@ -22,6 +24,11 @@
 namespace {
 
 constexpr int kFirstMenuCommand = 1000;
+
+bool IsListView(HWND hwnd) {
+    char name[32] = {};
+    return ::GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, WC_LISTVIEWA) == 0;
+}
 
 // Design places of the controls, before the settings and the layout move them.
 struct DesignPlace {
@@ -160,6 +167,8 @@ void TFrmFile::Construct() {
                               kWindowDesign.Top, kWindowDesign.Width, kWindowDesign.Height, nullptr,
                               nullptr, instance_, this);
     if (!hwnd_) throw std::runtime_error("ﾒｲﾝｳｨﾝﾄﾞｳを作成できません");
+    // The shell's questions belong to the window: it waits while they are open.
+    Shell->SetOwner(hwnd_);
     CreateControls();
     CreateMenus();
     // Slots are free and the shared lists empty from their construction.
@@ -465,7 +474,12 @@ void TFrmFile::SetDetailView(bool on) {
 }
 
 void TFrmFile::SetStatus(const std::string& text) {
-    ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    // In UTF-16 only when the text holds a character the code page cannot.
+    if (wide::HasEscapes(text))
+        ::SendMessageW(StatusBar1, SB_SETTEXTW, 0,
+                       reinterpret_cast<LPARAM>(WideText(text).c_str()));
+    else
+        ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TFrmFile::mnQuitClick() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
@@ -575,6 +589,12 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kReopenEdit: StartEdit(static_cast<int>(wParam)); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_NOTIFYFORMAT:
+            // The list asks its texts in UTF-16, so that a name the code page cannot hold is
+            // drawn with its own characters.
+            if (lParam == NF_QUERY && IsListView(reinterpret_cast<HWND>(wParam)))
+                return NFR_UNICODE;
+            break;
         case WM_MOUSEMOVE: RelayDisabledButtonHint(hwnd_, lParam); break;
         case WM_DRAWITEM:
             if (toolGlyphs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
@@ -606,6 +626,9 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
         if (nm.code == LVN_GETDISPINFOA)
             ListView1GetDispInfo(
                 const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(nm)));
+        if (nm.code == LVN_GETDISPINFOW)
+            ListView1GetDispInfoW(
+                const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(nm)));
         if (nm.code == LVN_ODFINDITEMA)
             return ListView1FindItem(reinterpret_cast<const NMLVFINDITEMA&>(nm));
         if (nm.code == LVN_ODFINDITEMW) {

@@ -109,6 +109,8 @@ public:
     void ListFolder(int slot);
     // The texts and image of one row, asked for by the list as it draws.
     void ListView1GetDispInfo(NMLVDISPINFOA& info);
+    // The same in UTF-16, as the list asks: names the code page cannot hold shown whole.
+    void ListView1GetDispInfoW(NMLVDISPINFOW& info);
     // Column widths from the texts of the shown rows.
     void SizeColumns(const TTabSlot& slot, bool details);
     // The row whose name matches a search of the list, or -1.
@@ -214,6 +216,14 @@ public:
     bool FileCommandsAllowed(const std::string& folder) const;
     // The shell's copy or move of the "|"-separated paths of sources to destination.
     void ShellCopyMove(bool move, const std::string& sources, const std::string& destination);
+    // Every shell call goes here: a plan naming more than one file is refused with a message.
+    ShellResult RunShell(const ShellPlan& plan);
+    // True while slot is open on folder (ending in a backslash): a file command patches the
+    // slot that asked only when it still shows the folder the command worked in.
+    bool SlotShows(int slot, const std::string& folder) const;
+    // Names that a paste brought into folder: refreshed or added in the slot, selected in the
+    // list when it shows the slot.
+    void ShowArrivals(int slot, const std::string& folder, const std::vector<std::string>& names);
     // The entry at path appended to the slot; its index, or -1 when nothing is there.
     std::int32_t AppendSlotEntry(const std::string& path, int slot);
     // A file an operation has just made in folder: into the slot and, when the list shows

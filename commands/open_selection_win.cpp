@@ -7,11 +7,12 @@
 #include "commands/open_by_extension.h"
 #include "fileops/drag_out_win.h"
 #include "fileops/drop_block.h"
+#include "platform/text_win.h"
 
 namespace {
 
 bool IsExistingFolder(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -49,44 +49,27 @@ void TFrmFile::mnPasteClick() {
             continue;
         }
         for (int tab = 0; tab < TabCtrl_GetItemCount(TabControl1); ++tab)
-            if (FolderForAppend(TabSlots[TabToSlot[tab]].Folder) == FolderOf(path))
+            if (SameFolder(TabSlots[TabToSlot[tab]].Folder, FolderOf(path)))
                 RefreshSlotEntry(path, TabToSlot[tab]);
     }
     std::optional<PastePlan> plan = MakePastePlan(clip, destination, ClipCut);
     if (!plan && !clip.empty()) return;  // pasting into the folder the files came from
-    const std::vector<std::string> arrived = plan ? plan->Names : std::vector<std::string>{};
+    // The tab that asked is patched afterwards, whichever tab is shown by then.
+    const int target = CurrentSlot();
     if (plan)
-        for (const ShellPlan& call : plan->Calls) Shell->Run(call);
-
-    // The rows follow the disk: names that arrived are refreshed or added, the rest stay.
-    const int current = CurrentSlot();
-    TTabSlot& slot = TabSlots[current];
-    bool first = true;
-    for (const std::string& name : arrived) {
-        std::int32_t row = -1;
-        if (FindEntry(slot, name) >= 0) {
-            const std::int32_t entry = RefreshSlotEntry(destination + name, current);
-            PageWindow window{PageStart, PageEnd};
-            if (entry >= 0 && current == ListedSlot)
-                row = RowOfEntry({CurrentListing, window, slot.Reverse}, entry).value_or(-1);
-            if (row >= 0) ListView_Update(ListView1, row);
-        } else {
-            row = AddFileItem(current, destination, name);
-        }
-        if (row < 0) continue;
-        SelectRow(row, first);
-        first = false;
-    }
-    // Other tabs of the source folder lose the names that really left it.
+        for (const ShellPlan& call : plan->Calls) RunShell(call);
+    if (plan && SlotShows(target, destination)) ShowArrivals(target, destination, plan->Names);
+    // Other tabs of a source folder lose the names that really left it.
     if (plan && ClipCut) {
         const int tabs = TabCtrl_GetItemCount(TabControl1);
-        const int currentTab = TabCtrl_GetCurSel(TabControl1);
-        for (int tab = 0; tab < tabs; ++tab) {
-            const int other = TabToSlot[tab];
-            if (tab == currentTab || FolderForAppend(TabSlots[other].Folder) != plan->SourceFolder)
-                continue;
-            for (const std::string& name : plan->Names)
-                if (!ExistsOnDisk(plan->SourceFolder + name)) RemoveSlotEntry(other, name);
+        for (std::size_t i = 0; i < plan->Paths.size(); ++i) {
+            const std::string& path = plan->Paths[i];
+            if (ExistsOnDisk(path)) continue;
+            for (int tab = 0; tab < tabs; ++tab) {
+                const int other = TabToSlot[tab];
+                if (other != target && SameFolder(TabSlots[other].Folder, FolderOf(path)))
+                    RemoveSlotEntry(other, plan->Names[i]);
+            }
         }
     }
     ClipFiles.clear();
@@ -94,9 +77,47 @@ void TFrmFile::mnPasteClick() {
     SyncMenus();
 }
 
+bool TFrmFile::SlotShows(int slot, const std::string& folder) const {
+    return slot >= 0 && TabSlots[slot].Used && FolderForAppend(TabSlots[slot].Folder) == folder;
+}
+
+void TFrmFile::ShowArrivals(int slotIndex, const std::string& folder,
+                            const std::vector<std::string>& names) {
+    TTabSlot& slot = TabSlots[slotIndex];
+    bool first = true;
+    for (const std::string& name : names) {
+        // By the name the disk gives: a.txt pasted as A.TXT onto an existing a.txt is one file.
+        std::optional<DirEntry> found = FindOnDisk(folder + name);
+        if (!found) continue;
+        const std::string& onDisk = found->Name;
+        std::int32_t row = -1;
+        if (FindEntry(slot, onDisk) >= 0) {
+            const std::int32_t entry = RefreshSlotEntry(folder + onDisk, slotIndex);
+            PageWindow window{PageStart, PageEnd};
+            if (entry >= 0 && slotIndex == ListedSlot)
+                row = RowOfEntry({CurrentListing, window, slot.Reverse}, entry).value_or(-1);
+            if (row >= 0) ListView_Update(ListView1, row);
+        } else {
+            row = AddFileItem(slotIndex, folder, onDisk);
+        }
+        if (row < 0) continue;
+        SelectRow(row, first);
+        first = false;
+    }
+}
+
+ShellResult TFrmFile::RunShell(const ShellPlan& plan) {
+    // A name that could stand for several files never reaches the shell.
+    if (!NamesOneFileEach(plan)) {
+        Ui.Message(hwnd_, "ﾌｧｲﾙ名に ? か * があるため処理できません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        return {kShellRefusedWildcard, true};
+    }
+    return Shell->Run(plan);
+}
+
 void TFrmFile::ShellCopyMove(bool move, const std::string& sources,
                              const std::string& destination) {
-    Shell->Run(CopyMovePlan(move, sources, destination));
+    RunShell(CopyMovePlan(move, sources, destination));
 }
 
 void TFrmFile::mnCopyDirnClick() {

@@ -8,6 +8,7 @@
 #include "fileops/file_ops.h"
 #include "fileops/slot_patch.h"
 #include "navigation/find_entry_win.h"
+#include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
 
 namespace {
@@ -56,11 +57,13 @@ void TFrmFile::ListView1Edited(int row, const char* text) {
                 plan.Sources = {folder + oldName};
                 plan.Destinations = {folder + newName};
                 plan.Flags = kShellSilent;
-                result = Shell->Run(plan);
+                result = RunShell(plan);
             }
             if (result.Code == 0 && !result.Aborted) {
                 for (std::string& name : slot.Names)
                     if (name == oldName) name = newName;
+                // The row keeps its place now; the next listing sorts it by its new name.
+                ForgetSortedEntries(slot);
                 ListView_Update(ListView1, row);
             } else {
                 // The old name stays; the user gets the edit back to correct the text.
@@ -80,17 +83,19 @@ void TFrmFile::mnDeleteClick(int tag) {
         paths.push_back(folder + item.Name);
     }
     if (names.empty()) return;
-    ShellResult result = Shell->Run(DeletePlan(paths, tag == 1));
+    // The tab that asked is patched afterwards, whichever tab is shown by then.
+    const int slot = ListedSlot;
+    ShellResult result = RunShell(DeletePlan(paths, tag == 1));
     // Whatever the shell says, a row goes only when its file is gone: declined and failed
     // files keep theirs.
-    const int slot = ListedSlot;
     bool removed = false;
     for (const std::string& name : names) {
-        if (ExistsOnDisk(folder + name)) continue;
-        if (!removed) ListView_SetItemState(ListView1, -1, 0, LVIS_SELECTED);
+        if (!SlotShows(slot, folder) || ExistsOnDisk(folder + name)) continue;
+        if (!removed && slot == ListedSlot) ListView_SetItemState(ListView1, -1, 0, LVIS_SELECTED);
         removed = true;
         RemoveSlotEntry(slot, name);
     }
+    if (result.Code == kShellRefusedWildcard) return;  // already said
     if (result.Code != 0 && !result.Aborted)
         Ui.Message(hwnd_, "削除できません", "削除", MB_OK | MB_ICONSTOP);
 }
@@ -100,7 +105,7 @@ void TFrmFile::mnInsDirClick() {
     if (::GetFocus() == CmbDir) return;
     const std::string folder = CurrentFolder();
     if (!FileCommandsAllowed(folder)) return;
-    if (!::CreateDirectoryA((folder + kNewFolderName).c_str(), nullptr)) return;
+    if (!::CreateDirectoryW(WidePath(folder + kNewFolderName).c_str(), nullptr)) return;
     StartEdit(AddFileItem(CurrentSlot(), folder, kNewFolderName));
 }
 
@@ -109,7 +114,7 @@ void TFrmFile::mnNewFileClick() {
     if (!FileCommandsAllowed(folder)) return;
     const std::string path = folder + kNewFileName;
     if (ExistsOnDisk(path)) return;
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    UniqueFile file(::CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
     file.reset();

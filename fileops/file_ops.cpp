@@ -1,6 +1,8 @@
 #include "fileops/file_ops.h"
 
 #include "app/sjis.h"
+#include "app/wide_escape.h"
+#include "navigation/path_text.h"
 
 std::vector<std::string> SplitSourceText(std::string_view text) {
     std::vector<std::string> paths;
@@ -35,21 +37,23 @@ std::string FolderOf(std::string_view path) {
 
 std::optional<PastePlan> MakePastePlan(const std::vector<std::string>& clipFiles,
                                        std::string_view destination, bool move) {
-    if (clipFiles.empty()) return std::nullopt;
     PastePlan plan;
     std::string fileList;
     std::vector<std::string> folders;
     for (const std::string& entry : clipFiles) {
         if (entry.empty()) continue;
         std::string path = entry.substr(1);
+        const std::string from = FolderOf(path);
+        if (SameFolder(from, destination)) continue;
+        plan.SourceFolder = from;
         plan.Names.push_back(LastName(path));
+        plan.Paths.push_back(path);
         if (entry[0] == '0')
             folders.push_back(std::move(path));
         else
             fileList += path + "|";
     }
-    plan.SourceFolder = FolderOf(clipFiles.back().empty() ? "" : clipFiles.back().substr(1));
-    if (plan.SourceFolder == destination) return std::nullopt;
+    if (plan.Paths.empty()) return std::nullopt;
     const std::string to(destination);
     if (!fileList.empty()) plan.Calls.push_back(CopyMovePlan(move, fileList, to));
     for (const std::string& folder : folders) plan.Calls.push_back(CopyMovePlan(move, folder, to));
@@ -67,6 +71,11 @@ std::string DuplicateName(std::string_view name,
 bool IsAcceptableNewName(std::string_view oldName, std::string_view newName) {
     if (newName.empty() || newName == oldName) return false;
     for (std::size_t i = 0; i < newName.size(); i += sjis::CharLength(newName, i)) {
+        // A character typed that the code page cannot hold is one of the name's own.
+        if (wide::EscapeAt(newName, i)) {
+            i += wide::kEscapeLength - 1;
+            continue;
+        }
         if (sjis::CharLength(newName, i) != 1) continue;
         const unsigned char c = static_cast<unsigned char>(newName[i]);
         if (c < 0x20 ||

@@ -19,13 +19,16 @@ std::vector<std::string> SplitSourceText(std::string_view text);
 ShellPlan CopyMovePlan(bool move, std::string_view sources, const std::string& destination);
 
 struct PastePlan {
-    std::string SourceFolder;        // folder of the last clip entry, with its trailing backslash
+    std::string SourceFolder;        // folder of the last entry pasted, with its trailing backslash
     std::vector<ShellPlan> Calls;    // all files in one call, then one per folder
-    std::vector<std::string> Names;  // the last name of every clip entry, in clip order
+    std::vector<std::string> Names;  // the last name of every entry pasted, in clip order
+    std::vector<std::string> Paths;  // the full path of each of them
 };
 
-// Clip entries are a kind character ('0' folder, '1' file) and a full path. Nothing to do for
-// an empty clip or when the files already lie in the destination folder.
+// Clip entries are a kind character ('0' folder, '1' file) and a full path. An entry that
+// already lies in the destination folder (as Windows compares folders) is left out: the shell
+// would offer to copy it onto itself. Nothing to do for an empty clip or when every entry lies
+// there.
 std::optional<PastePlan> MakePastePlan(const std::vector<std::string>& clipFiles,
                                        std::string_view destination, bool move);
 
@@ -38,7 +41,8 @@ std::string DuplicateName(std::string_view name,
                           const std::function<bool(const std::string&)>& taken);
 
 // A name a rename may hand to the shell: not empty, not the old name, and none of the
-// characters a file name cannot hold (a backslash would move the file elsewhere).
+// characters a file name cannot hold (a backslash would move the file elsewhere). A character
+// outside the code page, kept as its escape, is allowed.
 bool IsAcceptableNewName(std::string_view oldName, std::string_view newName);
 
 // Lines of the names (or of folder + name when a folder is given) joined by CR LF, with no

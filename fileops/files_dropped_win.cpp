@@ -8,6 +8,7 @@
 #include "app/file1_win.h"
 #include "app/sjis.h"
 #include "fileops/drop_block.h"
+#include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
 
 namespace {
@@ -61,14 +62,14 @@ void TFrmFile::WMDropFiles(HDROP handle) {
     {
         UniqueDrop drop(handle);
         if (DragToNextArmed) return;
-        UINT count = ::DragQueryFileA(drop.get(), 0xFFFFFFFF, nullptr, 0);
+        UINT count = ::DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            // Ask for the length first: a long path is never cut short.
-            UINT length = ::DragQueryFileA(drop.get(), i, nullptr, 0);
-            std::string name(length + 1, '\0');
-            length = ::DragQueryFileA(drop.get(), i, name.data(), length + 1);
-            name.resize(length);
-            names.push_back(std::move(name));
+            // Ask for the length first: a long path is never cut short. In UTF-16, so that a
+            // name the code page cannot hold arrives exactly.
+            UINT length = ::DragQueryFileW(drop.get(), i, nullptr, 0);
+            std::wstring name(length + 1, L'\0');
+            length = ::DragQueryFileW(drop.get(), i, name.data(), length + 1);
+            names.push_back(NarrowText(name.c_str(), length));
         }
     }
     DropFiles(names);
@@ -86,7 +87,7 @@ void TFrmFile::DropFiles(const std::vector<std::string>& names) {
             SCMake1.ReadShortcut(name);
             name = SCMake1.LinkPath;
         }
-        DWORD attributes = ::GetFileAttributesA(name.c_str());
+        DWORD attributes = ::GetFileAttributesW(WidePath(name).c_str());
         bool folder =
             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
         if (folder || name.size() < 4)

@@ -45,15 +45,19 @@ int TSCMake::MakeShortcut() {
     const std::wstring file = WideText(ShortcutFilePath(SCDir, SCName));
     if (Exists(file)) return HRESULT_FROM_WIN32(ERROR_FILE_EXISTS);
 
-    ComPtr<IShellLinkA> link;
-    if (HRESULT hr = CreateLink(link); FAILED(hr)) return hr;
+    // Written in UTF-16, so that a target the code page cannot hold is kept exactly.
+    ComPtr<IShellLinkW> link;
+    if (HRESULT hr = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_IShellLinkW, link.PutVoid());
+        FAILED(hr))
+        return hr;
     // The results of the setters are not looked at: the save tells whether the link is whole.
-    link->SetPath(LinkPath.c_str());
-    link->SetWorkingDirectory(WorkDir.c_str());
+    link->SetPath(WideText(LinkPath).c_str());
+    link->SetWorkingDirectory(WideText(WorkDir).c_str());
     link->SetShowCmd(showCommand_);
     link->SetHotkey(hotkey_);
-    link->SetIconLocation(IconPath.c_str(), IconNo);
-    link->SetArguments(Argument.c_str());
+    link->SetIconLocation(WideText(IconPath).c_str(), IconNo);
+    link->SetArguments(WideText(Argument).c_str());
     ComPtr<IPersistFile> persist;
     if (HRESULT hr = link.As(persist, IID_IPersistFile); FAILED(hr)) return hr;
     return persist->Save(file.c_str(), TRUE);

@@ -1,6 +1,7 @@
 #include "fileops/shell_plan.h"
 
 #include "app/sjis.h"
+#include "app/wide_escape.h"
 
 ShellPlan DeletePlan(std::vector<std::string> paths, bool permanently) {
     ShellPlan plan;
@@ -8,6 +9,13 @@ ShellPlan DeletePlan(std::vector<std::string> paths, bool permanently) {
     plan.Sources = std::move(paths);
     plan.Flags = permanently ? kShellSilent : kShellAllowUndo | kShellSilent;
     return plan;
+}
+
+bool NamesOneFileEach(const ShellPlan& plan) {
+    for (const auto* list : {&plan.Sources, &plan.Destinations})
+        for (const std::string& path : *list)
+            if (!wide::NamesOneFile(path)) return false;
+    return true;
 }
 
 std::string DoubleNulList(const std::vector<std::string>& names) {

@@ -37,6 +37,12 @@ struct ShellResult {
 // its own confirmation question.
 ShellPlan DeletePlan(std::vector<std::string> paths, bool permanently);
 
+// False when a source or a destination could name more than one file: the shell reads '*'
+// and '?' as wildcards, and a plan must only ever touch the files the user chose.
+bool NamesOneFileEach(const ShellPlan& plan);
+// What the platform answers a plan refused for that reason (the system's "invalid name").
+inline constexpr int kShellRefusedWildcard = 123;
+
 // The shell's list form: every name ends in a NUL byte and one more NUL ends the list. Empty
 // names are left out: one would end the list early and hide every name behind it.
 std::string DoubleNulList(const std::vector<std::string>& names);

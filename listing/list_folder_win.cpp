@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "app/file1_win.h"
 #include "app/sjis.h"
@@ -154,6 +155,33 @@ void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
             std::min<std::size_t>(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
         std::memcpy(item.pszText, text.data(), n);
         item.pszText[n] = '\0';
+    }
+}
+
+void TFrmFile::ListView1GetDispInfoW(NMLVDISPINFOW& info) {
+    LVITEMW& wideItem = info.item;
+    std::string text(4096, '\0');
+    NMLVDISPINFOA narrow{};
+    narrow.hdr = info.hdr;
+    LVITEMA& item = narrow.item;
+    item.mask = wideItem.mask;
+    item.iItem = wideItem.iItem;
+    item.iSubItem = wideItem.iSubItem;
+    item.state = wideItem.state;
+    item.stateMask = wideItem.stateMask;
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    ListView1GetDispInfo(narrow);
+    wideItem.iImage = item.iImage;
+    wideItem.state = item.state;
+    wideItem.stateMask = item.stateMask;
+    if ((wideItem.mask & LVIF_TEXT) && wideItem.pszText && wideItem.cchTextMax > 0) {
+        text.resize(std::strlen(text.c_str()));
+        const std::wstring shown = WideText(text);
+        const std::size_t n =
+            std::min<std::size_t>(shown.size(), static_cast<std::size_t>(wideItem.cchTextMax) - 1);
+        std::wmemcpy(wideItem.pszText, shown.data(), n);
+        wideItem.pszText[n] = L'\0';
     }
 }
 

@@ -50,7 +50,7 @@ void TFrmFile::mnAddBookmarkClick() {
 void TFrmFile::mnOpenClipDirClick() {
     std::string folder = TrimBlanks(ClipboardText(hwnd_));
     if (folder.empty()) return;
-    if (folder.size() > kLongestPath || !::SetCurrentDirectoryA(folder.c_str())) {
+    if (folder.size() > kLongestPath || !::SetCurrentDirectoryW(WideText(folder).c_str())) {
         Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
         return;
     }
@@ -66,10 +66,11 @@ void TFrmFile::popDirDeleteClick() {
     if (folder.empty()) return;
     // Leave the folder first: the process's current directory cannot be deleted. Its parent
     // releases it even when the current directory is another tab's folder inside it.
-    ::SetCurrentDirectoryA(ParentPath(folder).c_str());
+    ::SetCurrentDirectoryW(WideText(ParentPath(folder)).c_str());
     // The shell still asks its own question; Shift deletes for good.
     if (Shell->Run(DeletePlan({folder}, ::GetKeyState(VK_SHIFT) < 0)).Code != 0) return;
-    if (::SetCurrentDirectoryA(folder.c_str())) return;  // refused or cancelled: still there
+    if (::SetCurrentDirectoryW(WideText(folder).c_str()))
+        return;  // refused or cancelled: still there
     if (TabCtrl_GetItemCount(TabControl1) <= 1)
         GoUp();
     else

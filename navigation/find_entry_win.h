@@ -12,8 +12,8 @@
 
 // The offset from UTC file times to local ones, the same for every time of a folder.
 std::int64_t LocalTimeBias();
-DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data, std::int64_t bias);
-DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data);
+DirEntry EntryOfFindData(const WIN32_FIND_DATAW& data, std::int64_t bias);
+DirEntry EntryOfFindData(const WIN32_FIND_DATAW& data);
 // The entry at path (a file or a folder), or nothing when there is none.
 std::optional<DirEntry> FindOnDisk(const std::string& path);
 // True when a file or folder of that path exists.

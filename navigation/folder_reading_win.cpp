@@ -11,6 +11,7 @@
 #include "navigation/folder_entries.h"
 #include "navigation/path_text.h"
 #include "platform/collator_win.h"
+#include "platform/text_win.h"
 
 namespace {
 
@@ -19,36 +20,6 @@ struct EnumCloser {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { ::WNetCloseEnum(h); }
 };
-
-// A long pattern: Wine's A functions stop at MAX_PATH even in the "\\?\" form, so it is
-// searched through the wide functions and each result brought back to the ANSI form.
-void ToAnsi(const WIN32_FIND_DATAW& wide, WIN32_FIND_DATAA& data) {
-    data.dwFileAttributes = wide.dwFileAttributes;
-    data.ftLastWriteTime = wide.ftLastWriteTime;
-    data.nFileSizeHigh = wide.nFileSizeHigh;
-    data.nFileSizeLow = wide.nFileSizeLow;
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.cFileName, -1, data.cFileName,
-                                        sizeof data.cFileName, nullptr, nullptr);
-    if (n == 0) data.cFileName[0] = '\0';
-}
-
-HANDLE FindFirstLong(const std::string& pattern, WIN32_FIND_DATAA& data) {
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, nullptr, 0);
-    if (n <= 0) return INVALID_HANDLE_VALUE;
-    std::wstring widePattern(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, widePattern.data(), n);
-    WIN32_FIND_DATAW wide{};
-    HANDLE find = ::FindFirstFileW(widePattern.c_str(), &wide);
-    if (find != INVALID_HANDLE_VALUE) ToAnsi(wide, data);
-    return find;
-}
-
-bool FindNextLong(HANDLE find, WIN32_FIND_DATAA& data) {
-    WIN32_FIND_DATAW wide{};
-    if (!::FindNextFileW(find, &wide)) return false;
-    ToAnsi(wide, data);
-    return true;
-}
 
 // False when the enumeration could not be opened.
 bool ReadShares(const std::string& folder, FolderReading& reading) {
@@ -96,14 +67,13 @@ void ReadDisk(const std::string& folder, bool showHidden, FolderReading& reading
 }  // namespace
 
 void SearchDisk(const std::string& pattern, const std::function<bool(const DirEntry&)>& found) {
-    WIN32_FIND_DATAA data{};
-    const bool longForm = pattern.rfind("\\\\?\\", 0) == 0;
-    UniqueFind find(longForm ? FindFirstLong(pattern, data)
-                             : ::FindFirstFileA(pattern.c_str(), &data));
+    // Through the wide functions: the ANSI ones stop at MAX_PATH even in the long form, and
+    // give a name the code page cannot hold with '?' in its place.
+    WIN32_FIND_DATAW data{};
+    UniqueFind find(::FindFirstFileW(WideText(pattern).c_str(), &data));
     if (!find) return;
     const std::int64_t bias = LocalTimeBias();
-    while (found(EntryOfFindData(data, bias)) &&
-           (longForm ? FindNextLong(find.get(), data) : ::FindNextFileA(find.get(), &data))) {
+    while (found(EntryOfFindData(data, bias)) && ::FindNextFileW(find.get(), &data)) {
     }
 }
 

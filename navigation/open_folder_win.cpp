@@ -15,7 +15,7 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     std::string path = requested;
     const std::string before = CurrentDirectory();
     bool accepted = IsServerPath(path) || path == kDrivesFolder;
-    if (!accepted && !path.empty() && ::SetCurrentDirectoryA(path.c_str())) {
+    if (!accepted && !path.empty() && ::SetCurrentDirectoryW(WideText(path).c_str())) {
         accepted = true;
         // A relative folder would follow the process's current folder around; keep the
         // folder that was actually entered.
@@ -32,7 +32,7 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     // Read before anything of the tab changes: a reading stopped with Esc leaves the tab as a
     // folder that cannot be opened does, without the message.
     if (!ReadFolder(FolderForAppend(path), slotIndex)) {
-        ::SetCurrentDirectoryA(before.c_str());
+        ::SetCurrentDirectoryW(WideText(before).c_str());
         return false;
     }
     ResetScroll();

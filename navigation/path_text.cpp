@@ -1,5 +1,7 @@
 #include "navigation/path_text.h"
 
+#include <vector>
+
 #include "app/sjis.h"
 
 namespace {
@@ -66,3 +68,31 @@ std::string LongSearchPattern(std::string_view text) {
         return pattern;
     return "\\\\?\\UNC" + pattern.substr(1);
 }
+
+namespace {
+// A folder text in one form for comparing: upper case, steps resolved, no trailing backslash.
+std::string FolderKey(std::string_view path) {
+    std::string text = sjis::UpperCase(path);
+    for (std::size_t i = 0; i < text.size(); i += sjis::CharLength(text, i))
+        if (text[i] == '/') text[i] = '\\';
+    // A server path keeps its two leading backslashes as its root.
+    const std::size_t rootEnd = text.rfind("\\\\", 0) == 0 ? 2 : 0;
+    std::vector<std::string> steps;
+    for (std::size_t start = rootEnd; start <= text.size();) {
+        std::size_t end = sjis::Find(text, '\\', start);
+        if (end == sjis::npos) end = text.size();
+        const std::string step = text.substr(start, end - start);
+        if (step == "..") {
+            if (steps.size() > 1) steps.pop_back();  // never above the drive or the server
+        } else if (!step.empty() && step != ".") {
+            steps.push_back(step);
+        }
+        start = end + 1;
+    }
+    std::string key = text.substr(0, rootEnd);
+    for (std::size_t i = 0; i < steps.size(); ++i) key += (i ? "\\" : "") + steps[i];
+    return key;
+}
+}  // namespace
+
+bool SameFolder(std::string_view a, std::string_view b) { return FolderKey(a) == FolderKey(b); }

@@ -27,3 +27,7 @@ bool IsAbsolutePath(std::string_view path);
 std::string FolderSearchPattern(std::string_view folder);
 // Any search pattern in the form FolderSearchPattern gives a long one.
 std::string LongSearchPattern(std::string_view pattern);
+
+// True when two folder texts name the same folder as Windows reads them: letters of either
+// case, '/' for '\', '.' and '..' steps and a trailing backslash make no difference.
+bool SameFolder(std::string_view a, std::string_view b);

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "app/file1_win.h"
+#include "app/wide_escape.h"
 #include "navigation/find_entry_win.h"
 #include "navigation/folder_entries.h"
 #include "navigation/folder_reading_win.h"
 #include "navigation/path_text.h"
+#include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
 
 namespace {
@@ -62,9 +64,9 @@ std::int64_t LocalTimeBias() {
     return TicksOf(local) - TicksOf(utc);
 }
 
-DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data, std::int64_t bias) {
+DirEntry EntryOfFindData(const WIN32_FIND_DATAW& data, std::int64_t bias) {
     DirEntry entry;
-    entry.Name = data.cFileName;
+    entry.Name = NarrowText(data.cFileName);
     entry.Attributes = data.dwFileAttributes;
     entry.Size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
     const std::int64_t ticks = TicksOf(data.ftLastWriteTime);
@@ -73,17 +75,22 @@ DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data, std::int64_t bias) {
     return entry;
 }
 
-DirEntry EntryOfFindData(const WIN32_FIND_DATAA& data) {
+DirEntry EntryOfFindData(const WIN32_FIND_DATAW& data) {
     return EntryOfFindData(data, LocalTimeBias());
 }
 
+// Both look a name up as the listing found it: through the wide functions, in the long form
+// when the path is too long for the plain one, and never as a pattern (a search for 'a?.txt'
+// would report some other file).
 bool ExistsOnDisk(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return wide::NamesOneFile(path) &&
+           ::GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::optional<DirEntry> FindOnDisk(const std::string& path) {
-    WIN32_FIND_DATAA data{};
-    UniqueFind find(::FindFirstFileA(path.c_str(), &data));
+    if (!wide::NamesOneFile(path)) return std::nullopt;
+    WIN32_FIND_DATAW data{};
+    UniqueFind find(::FindFirstFileW(WidePath(path).c_str(), &data));
     if (!find) return std::nullopt;
     return EntryOfFindData(data);
 }
@@ -177,7 +184,8 @@ void TFrmFile::mnRefreshClick() {
     // A folder deleted, made unreadable or on a drive that went away since it was listed is
     // treated as one that cannot be opened: the tab keeps its folder, list and history.
     const std::string folder = CurrentFolder();
-    if (!folder.empty() && !IsServerPath(folder) && !::SetCurrentDirectoryA(folder.c_str())) {
+    if (!folder.empty() && !IsServerPath(folder) &&
+        !::SetCurrentDirectoryW(WideText(folder).c_str())) {
         Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
         return;
     }

@@ -1,7 +1,10 @@
 #include "platform/clipboard_win.h"
 
 #include <cstring>
+#include <cwchar>
 
+#include "app/wide_escape.h"
+#include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
 
 Clipboard::Clipboard(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
@@ -12,6 +15,12 @@ Clipboard::~Clipboard() {
 
 std::string Clipboard::Text() const {
     if (!open_) return {};
+    // The UTF-16 text where there is one: a path the code page cannot hold stays exact.
+    if (HANDLE wideData = ::GetClipboardData(CF_UNICODETEXT)) {
+        GlobalLockGuard lock(wideData);
+        const auto* units = static_cast<const wchar_t*>(lock.Data());
+        if (units) return NarrowText(units, wcsnlen(units, lock.Size() / sizeof(wchar_t)));
+    }
     HANDLE data = ::GetClipboardData(CF_TEXT);
     if (!data) return {};
     GlobalLockGuard lock(data);
@@ -22,15 +31,21 @@ std::string Clipboard::Text() const {
 
 bool Clipboard::SetText(const std::string& text) {
     if (!open_) return false;
-    UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    // A text naming a file the code page cannot hold goes out in UTF-16 (the system offers
+    // the ANSI form of it to those who ask); any other text as it is.
+    const bool wideForm = wide::HasEscapes(text);
+    const std::wstring units = wideForm ? WideText(text) : std::wstring();
+    const std::size_t size = wideForm ? (units.size() + 1) * sizeof(wchar_t) : text.size() + 1;
+    UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE, size));
     if (!block) return false;
     {
         GlobalLockGuard lock(block.get());
         if (!lock.Data()) return false;
-        std::memcpy(lock.Data(), text.c_str(), text.size() + 1);
+        std::memcpy(lock.Data(), wideForm ? static_cast<const void*>(units.c_str()) : text.c_str(),
+                    size);
     }
     if (!::EmptyClipboard()) return false;
-    if (!::SetClipboardData(CF_TEXT, block.get())) return false;
+    if (!::SetClipboardData(wideForm ? CF_UNICODETEXT : CF_TEXT, block.get())) return false;
     // The clipboard owns the block now.
     block.release();
     return true;

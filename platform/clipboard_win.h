@@ -1,4 +1,5 @@
-// The clipboard, open for as long as a Clipboard lives; its text is Shift-JIS (CF_TEXT).
+// The clipboard, open for as long as a Clipboard lives; its text is Shift-JIS (CF_TEXT), or
+// UTF-16 for a text that names a file the code page cannot hold.
 #pragma once
 
 #include <windows.h>
@@ -14,8 +15,8 @@ public:
     Clipboard& operator=(const Clipboard&) = delete;
 
     bool IsOpen() const { return open_; }
-    // The CF_TEXT text; empty when there is none. Never read past the block, even when its
-    // text is not terminated.
+    // The text (from CF_UNICODETEXT where there is one); empty when there is none. Never read past
+    // the block, even when its text is not terminated.
     std::string Text() const;
     // Replaces everything on the clipboard with text; false when nothing was put there.
     bool SetText(const std::string& text);

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "platform/text_win.h"
+
 // The plan's values are the shell's own.
 static_assert(static_cast<UINT>(ShellFunction::Move) == FO_MOVE);
 static_assert(static_cast<UINT>(ShellFunction::Copy) == FO_COPY);
@@ -21,13 +23,16 @@ bool RunningUnderWine() {
 ShellResult SystemShellOps::Run(const ShellPlan& plan) {
     const ShellPlan& work =
         oneTargetPerSource_ && IsMultiMoveIntoFolder(plan) ? OneTargetPerSource(plan) : plan;
-    const std::string from = DoubleNulList(work.Sources);
-    const std::string to = DoubleNulList(work.Destinations);
-    SHFILEOPSTRUCTA op{};
+    if (!NamesOneFileEach(work)) return {kShellRefusedWildcard, false};
+    // The list form converts whole, its NULs included.
+    const std::wstring from = WideText(DoubleNulList(work.Sources));
+    const std::wstring to = WideText(DoubleNulList(work.Destinations));
+    SHFILEOPSTRUCTW op{};
+    op.hwnd = owner_;
     op.wFunc = static_cast<UINT>(work.Function);
     op.pFrom = from.c_str();
     op.pTo = work.Destinations.empty() ? nullptr : to.c_str();
     op.fFlags = static_cast<FILEOP_FLAGS>(work.Flags);
-    int code = ::SHFileOperationA(&op);
+    int code = ::SHFileOperationW(&op);
     return {code, op.fAnyOperationsAborted != FALSE};
 }

@@ -10,6 +10,8 @@ class ShellOps {
 public:
     virtual ~ShellOps() = default;
     virtual ShellResult Run(const ShellPlan& plan) = 0;
+    // The window the shell's questions belong to: it stays disabled while they are open.
+    virtual void SetOwner(HWND /*owner*/) {}
 };
 
 // True when the program runs under Wine (its ntdll exports wine_get_version).
@@ -21,8 +23,12 @@ public:
     // source, which Wine needs (it refuses the single-folder form with 0x4C7, moving nothing).
     explicit SystemShellOps(bool oneTargetPerSource = RunningUnderWine())
         : oneTargetPerSource_(oneTargetPerSource) {}
+    // A plan that could name more than one file is refused (kShellRefusedWildcard), whatever
+    // the caller checked; the paths go to the shell in UTF-16, exactly as the listing found them.
     ShellResult Run(const ShellPlan& plan) override;
+    void SetOwner(HWND owner) override { owner_ = owner; }
 
 private:
     bool oneTargetPerSource_;
+    HWND owner_ = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "platform/text_win.h"
 
+#include "app/wide_escape.h"
+#include "navigation/path_text.h"
+
 std::string WindowText(HWND hwnd) {
     int n = ::GetWindowTextLengthA(hwnd);
     std::string text(static_cast<std::size_t>(n > 0 ? n : 0) + 1, '\0');
@@ -9,26 +12,85 @@ std::string WindowText(HWND hwnd) {
 }
 
 std::string CurrentDirectory() {
-    DWORD n = ::GetCurrentDirectoryA(0, nullptr);
-    std::string dir(n, '\0');
-    dir.resize(::GetCurrentDirectoryA(n, dir.data()));
-    return dir;
+    DWORD n = ::GetCurrentDirectoryW(0, nullptr);
+    std::wstring dir(n, L'\0');
+    dir.resize(::GetCurrentDirectoryW(n, dir.data()));
+    return NarrowText(dir.c_str(), dir.size());
 }
 
-std::string NarrowText(const wchar_t* text) {
-    int n = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return {};
-    std::string out(static_cast<std::size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
-    out.resize(static_cast<std::size_t>(n) - 1);
+namespace {
+
+// The plain conversion, or nothing when it is not exact: a character was replaced (by '?' or
+// a look-alike: the round trip gives another text) or the text holds a '?' of its own.
+bool ConvertExactly(const wchar_t* text, int length, std::string& out) {
+    BOOL usedDefault = FALSE;
+    int n = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, &usedDefault);
+    if (n <= 0 || usedDefault) return false;
+    out.assign(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, length, out.data(), n, nullptr, nullptr);
+    if (out.find(wide::kEscapeMark) != std::string::npos) return false;
+    int back = ::MultiByteToWideChar(CP_ACP, 0, out.data(), n, nullptr, 0);
+    if (back != length) return false;
+    std::wstring check(static_cast<std::size_t>(back), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, out.data(), n, check.data(), back);
+    return check.compare(0, check.size(), text, static_cast<std::size_t>(length)) == 0;
+}
+
+}  // namespace
+
+std::string NarrowText(const wchar_t* text, std::size_t length) {
+    std::string out;
+    out.reserve(length);
+    std::size_t plain = 0;
+    while (plain < length && text[plain] < 0x80 && text[plain] != L'?') ++plain;
+    if (plain == length) {  // most names: ASCII, nothing to check
+        for (std::size_t i = 0; i < length; ++i) out += static_cast<char>(text[i]);
+        return out;
+    }
+    if (ConvertExactly(text, static_cast<int>(length), out)) return out;
+    // Character by character: what converts exactly stays readable, the rest is escaped.
+    out.clear();
+    std::string one;
+    for (std::size_t i = 0; i < length; ++i) {
+        const wchar_t unit = text[i];
+        const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
+        if (!surrogate && ConvertExactly(&text[i], 1, one))
+            out += one;
+        else
+            wide::AppendEscape(out, static_cast<char16_t>(unit));
+    }
     return out;
 }
 
+std::string NarrowText(const wchar_t* text) { return NarrowText(text, ::wcslen(text)); }
+
 std::wstring WideText(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
+    std::wstring wide;
+    wide.reserve(text.size());
+    std::size_t run = 0;  // start of the plain text not yet converted
+    auto convert = [&](std::size_t end) {
+        if (end == run) return;
+        const char* from = text.data() + run;
+        const int size = static_cast<int>(end - run);
+        const int n = ::MultiByteToWideChar(CP_ACP, 0, from, size, nullptr, 0);
+        const std::size_t at = wide.size();
+        wide.resize(at + static_cast<std::size_t>(n > 0 ? n : 0));
+        if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, from, size, wide.data() + at, n);
+    };
+    for (std::size_t i = text.find(wide::kEscapeMark); i != std::string::npos;
+         i = text.find(wide::kEscapeMark, i + 1)) {
+        const std::optional<char16_t> unit = wide::EscapeAt(text, i);
+        if (!unit) continue;
+        convert(i);
+        wide += static_cast<wchar_t>(*unit);
+        run = i + wide::kEscapeLength;
+        i = run - 1;
+    }
+    convert(text.size());
     return wide;
+}
+
+std::wstring WidePath(const std::string& path) {
+    std::wstring wide = WideText(path);
+    return wide.size() < MAX_PATH ? wide : WideText(LongSearchPattern(path));
 }

@@ -10,6 +10,8 @@
 #include "app/file1_win.h"
 #include "commands/shortcut_text.h"
 #include "platform/clipboard_win.h"
+#include "platform/text_win.h"
+#include "platform/unique_handle_win.h"
 #include "win_test_support.h"
 
 namespace {
@@ -415,3 +417,115 @@ TEST_F(FileOps, DuplicateAndShortcutMakeNothingForRowsChangedUnderfoot) {
 }
 
 }  // namespace
+
+namespace {
+// Names of a folder as the file system holds them, in UTF-16.
+std::vector<std::wstring> WideNames(const std::string& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data{};
+    HANDLE find = ::FindFirstFileW((WideText(folder) + L"*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (data.cFileName != std::wstring(L".") && data.cFileName != std::wstring(L".."))
+            names.push_back(data.cFileName);
+    } while (::FindNextFileW(find, &data));
+    ::FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+}  // namespace
+
+// 한국.txt and 한국어.txt read back from the ANSI functions as ??.txt and ???.txt, which the shell
+// would take for patterns matching ab.txt and 表ソ能.txt.
+TEST_F(FileOps, NamesTheCodePageCannotHoldAreCopiedMovedAndDeletedAlone) {
+    const std::wstring korean = L"\uD55C\uAD6D.txt", longer = L"\uD55C\uAD6D\uC5B4.txt";
+    for (const std::wstring& name : {korean, longer})
+        UniqueFile(::CreateFileW((WideText(src) + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                 CREATE_NEW, 0, nullptr));
+    dir.Write("src\\ab.txt", "ab");
+    dir.Write("src\\表ソ能.txt", "x");
+    auto form = Start({src, dst});
+    form->ShowTab(0);
+    // The list draws the name with its own characters.
+    const int row = RowOf(*form, "??.txt");
+    ASSERT_GE(row, 0);
+    wchar_t shown[64] = {};
+    LVITEMW item{};
+    item.pszText = shown;
+    item.cchTextMax = 64;
+    ::SendMessageW(form->ListView1, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(shown, korean);
+
+    Select(*form, {"??.txt"});
+    form->ClickMenu("mnCopy");
+    form->ShowTab(1);
+    form->ClickMenu("mnPaste");
+    EXPECT_EQ(WideNames(dst), std::vector<std::wstring>{korean});
+    EXPECT_EQ(ListCaptions(form->ListView1), Names{"??.txt"});
+
+    form->ShowTab(0);
+    Select(*form, {"???.txt"});
+    form->ClickMenu("mnCut");
+    form->ShowTab(1);
+    form->ClickMenu("mnPaste");
+    EXPECT_EQ(WideNames(dst), (std::vector<std::wstring>{korean, longer}));
+
+    form->ShowTab(0);
+    Select(*form, {"??.txt"});
+    {
+        ShellPromptAnswerer yes(IDYES);
+        form->ClickMenu("mnDelete2");
+    }
+    EXPECT_EQ(WideNames(src),
+              (std::vector<std::wstring>{L"a.txt", L"ab.txt", L"b.txt", L"sub", L"\u30DD.txt",
+                                         L"\u8868\u30BD\u80FD.txt"}));
+    EXPECT_EQ(RowOf(*form, "??.txt"), -1);
+    EXPECT_TRUE(ui.Shown.empty());
+}
+
+// Whatever tab is shown when the shell returns, the rows go to the tab that asked; a name
+// the disk already holds in other case is one row, and a file handed over into its own
+// folder is not offered to the shell.
+TEST_F(FileOps, PasteAndDeletePatchTheTabThatAskedAndListANameOnce) {
+    auto form = Start({src, dst});
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    form->ShowTab(0);
+    Select(*form, {"a.txt"});
+    form->ClickMenu("mnCopy");
+    form->ShowTab(1);
+    shell.OnRun = [&](const ShellPlan&) {
+        ::CopyFileA((src + "a.txt").c_str(), (dst + "A.TXT").c_str(), FALSE);
+        form->ShowTab(0);
+    };
+    form->ClickMenu("mnPaste");
+    EXPECT_EQ(form->TabSlots[form->TabToSlot[1]].Names, Names{"A.TXT"});
+    EXPECT_EQ(form->TabSlots[form->TabToSlot[0]].Names.size(), 4u);
+
+    form->ShowTab(1);
+    form->DropFiles({dst + "a.txt"});
+    EXPECT_EQ(shell.Plans.size(), 1u);
+    EXPECT_EQ(ListCaptions(form->ListView1), Names{"A.TXT"});
+
+    Select(*form, {"A.TXT"});
+    shell.OnRun = [&](const ShellPlan&) {
+        ::DeleteFileA((dst + "A.TXT").c_str());
+        form->ShowTab(0);
+    };
+    form->ClickMenu("mnDelete");
+    EXPECT_TRUE(form->TabSlots[form->TabToSlot[1]].Names.empty());
+    EXPECT_EQ(ListCaptions(form->ListView1).size(), 4u);
+}
+
+// A name whose full path passes 260 characters is still found where the listing found it.
+TEST_F(FileOps, CommandsReachFilesPastTheShortPathLimit) {
+    const std::string deep = dir.Make(std::string(150, 'd')) + "\\";
+    const std::string name = std::string(120, 'f') + ".txt";
+    ASSERT_GE((deep + name).size(), 260u);
+    UniqueFile(::CreateFileW((L"\\\\?\\" + WideText(deep + name)).c_str(), GENERIC_WRITE, 0,
+                             nullptr, CREATE_NEW, 0, nullptr));
+    auto form = Start({deep});
+    Select(*form, {name});
+    form->ClickMenu("mnCopy");
+    EXPECT_EQ(StatusText(form->StatusBar1), "ｺﾋﾟｰ 1個");
+    EXPECT_EQ(ListCaptions(form->ListView1), Names{name});
+}
