@@ -5,17 +5,18 @@
 #include "app/file1_win.h"
 #include "fileops/drop_block.h"
 #include "navigation/path_text.h"
+#include "platform/text_win.h"
 
 namespace {
 // The running window may have another current folder: relative arguments are made full here.
 std::string FullPath(const std::string& arg) {
     if (IsAbsolutePath(arg)) return arg;
-    DWORD n = ::GetFullPathNameA(arg.c_str(), 0, nullptr, nullptr);
+    const std::wstring relative = WideText(arg);
+    DWORD n = ::GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr);
     if (n == 0) return arg;
-    std::string full(n, '\0');
-    n = ::GetFullPathNameA(arg.c_str(), n, full.data(), nullptr);
-    full.resize(n);
-    return full;
+    std::wstring full(n, L'\0');
+    n = ::GetFullPathNameW(relative.c_str(), n, full.data(), nullptr);
+    return NarrowText(full.c_str(), n);
 }
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/file1_win.h"
+#include "app/wide_escape.h"
 #include "fileops/drag_data_object_win.h"
 #include "fileops/drag_drop_source_win.h"
 #include "fileops/drop_block.h"
@@ -70,7 +71,18 @@ extern "C" HGLOBAL CreateDropFileMem(const char* const* paths, int count) {
     return GlobalBlock(bytes, GMEM_MOVEABLE | GMEM_ZEROINIT);
 }
 
-bool PostDropBlock(HWND window, const std::string& block) {
+bool PostDropBlock(HWND window, const std::string& ansiBlock) {
+    // A name the code page cannot hold goes in the wide form of the block, which every
+    // receiver's DragQueryFile reads as well.
+    std::string block = ansiBlock;
+    if (wide::HasEscapes(block)) {
+        std::vector<std::u16string> paths;
+        for (const std::string& path : ParseDropBlock(block).value_or(std::vector<std::string>{})) {
+            const std::wstring units = WideText(path);
+            paths.emplace_back(units.begin(), units.end());
+        }
+        block = WideDropFileMem(paths);
+    }
     UniqueGlobal memory(GlobalBlock(block, GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE));
     if (!memory || !::PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory.get()), 0))
         return false;

@@ -47,6 +47,13 @@ TEST(FileOpsTest, PastePlanMakesOneCallForTheFilesThenOnePerFolder) {
     // Nothing on the clip, or pasting where the files came from: nothing to do.
     EXPECT_FALSE(MakePastePlan({}, "D:\\", false));
     EXPECT_FALSE(MakePastePlan({"1D:\\a.txt"}, "D:\\", false));
+    // Each entry is weighed by its own folder, compared as Windows compares folders: the
+    // file already there is left out, the other one is still pasted.
+    std::optional<PastePlan> mixed =
+        MakePastePlan({"1d:\\TO\\.\\A.TXT", "1E:\\c.txt"}, "D:\\x\\..\\to\\", false);
+    ASSERT_TRUE(mixed);
+    EXPECT_EQ(mixed->Paths, Names{"E:\\c.txt"});
+    EXPECT_EQ(mixed->Calls[0].Sources, Names{"E:\\c.txt"});
 }
 
 TEST(FileOpsTest, DuplicateNamesSkipEveryTakenName) {
@@ -58,6 +65,9 @@ TEST(FileOpsTest, DuplicateNamesSkipEveryTakenName) {
 }
 
 TEST(FileOpsTest, RenameRefusesEmptyUnchangedAndImpossibleNames) {
+    // A character outside the code page, kept as its escape, belongs to the name.
+    EXPECT_TRUE(IsAcceptableNewName("a.txt", "?D55C.txt"));
+    EXPECT_FALSE(IsAcceptableNewName("a.txt", "?D55.txt"));
     EXPECT_TRUE(IsAcceptableNewName("a.txt", "b.txt"));
     EXPECT_TRUE(IsAcceptableNewName("a.txt", "ソ表ポ.txt"));  // trail bytes 0x5C and 0x7C
     EXPECT_FALSE(IsAcceptableNewName("a.txt", "a.txt"));

@@ -14,6 +14,14 @@ namespace {
 
 using Names = std::vector<std::string>;
 
+std::wstring WideOf(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
+    return wide;
+}
+
 class FileCommands : public TaboraTest {
 protected:
     void SetUp() override {
@@ -165,6 +173,33 @@ TEST_F(FileCommands, InsAndShiftCtrlNStartTheEditOfTheNewName) {
     EXPECT_EQ(ReadBytes(B + "\\新規ファイル"), std::optional<std::string>(""));
     const Names both{"作った", "新規ファイル"};
     EXPECT_EQ(Settle([&] { return window.Items(); }, both), both);
+}
+
+// A name outside the code page reads back from the ANSI functions as ???.txt, which the shell
+// would take for a pattern that 表ソ能.txt matches too: Del removes the chosen file alone.
+TEST_F(FileCommands, DelOfANameTheCodePageCannotHoldDeletesThatFileAlone) {
+    for (const wchar_t* name : {L"\uD55C\uAD6D\uC5B4.txt", L"caf\u00E9.txt"}) {
+        const std::wstring path = WideOf(A) + L"\\" + name;
+        ::CloseHandle(
+            ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    }
+    WriteFile("元\\表ソ能.txt", 10);
+    MainWindow window = StartInFront(QuoteArgument(A));
+    ASSERT_TRUE(window.Main && window.Complete());
+    ASSERT_EQ(Settle([&] { return RowOf(window, "???.txt") >= 0; }, true), true);
+    ::Sleep(300);
+    EXPECT_TRUE(SaveScreenshot(ScreenshotPath("names_outside_the_code_page")));
+    SelectListItem(window.List, RowOf(window, "???.txt"));
+    TypeKey(VK_DELETE);
+    HWND prompt = app->WaitForMessageBox(kStepTimeoutMs);
+    ASSERT_NE(prompt, nullptr) << "no question from the shell";
+    ASSERT_TRUE(PressButton(prompt, IDYES));
+    EXPECT_EQ(Settle([&] { return RowOf(window, "???.txt"); }, -1), -1);
+    EXPECT_FALSE(::GetFileAttributesW((WideOf(A) + L"\\\uD55C\uAD6D\uC5B4.txt").c_str()) !=
+                 INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(FileExists(A + "\\表ソ能.txt"));
+    EXPECT_TRUE(FileExists(A + "\\a.txt"));
+    EXPECT_EQ(window.Items().size(), 6u);  // a b c 表 表ソ能 café
 }
 
 }  // namespace

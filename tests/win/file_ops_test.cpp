@@ -529,3 +529,17 @@ TEST_F(FileOps, CommandsReachFilesPastTheShortPathLimit) {
     EXPECT_EQ(StatusText(form->StatusBar1), "ｺﾋﾟｰ 1個");
     EXPECT_EQ(ListCaptions(form->ListView1), Names{name});
 }
+
+TEST_F(FileOps, ARenamedRowTakesItsSortedPlaceWhenItsTabIsShownAgain) {
+    auto form = Start({src, dst});
+    form->ShowTab(0);
+    const int row = RowOf(*form, "a.txt");
+    form->ListView1Edited(row, "zz.txt");
+    EXPECT_EQ(RowOf(*form, "zz.txt"), row);  // in place until the tab is listed again
+    form->ShowTab(1);
+    form->ShowTab(0);
+    const Names shown = ListCaptions(form->ListView1);
+    form->ClickMenu("mnRefresh");
+    EXPECT_EQ(shown, ListCaptions(form->ListView1));
+    EXPECT_NE(RowOf(*form, "zz.txt"), row);
+}
