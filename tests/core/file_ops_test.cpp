@@ -47,8 +47,7 @@ TEST(FileOpsTest, PastePlanMakesOneCallForTheFilesThenOnePerFolder) {
     // Nothing on the clip, or pasting where the files came from: nothing to do.
     EXPECT_FALSE(MakePastePlan({}, "D:\\", false));
     EXPECT_FALSE(MakePastePlan({"1D:\\a.txt"}, "D:\\", false));
-    // Each entry is weighed by its own folder, compared as Windows compares folders: the
-    // file already there is left out, the other one is still pasted.
+    // Each entry by its own folder: the file already there is left out, the other pasted.
     std::optional<PastePlan> mixed =
         MakePastePlan({"1d:\\TO\\.\\A.TXT", "1E:\\c.txt"}, "D:\\x\\..\\to\\", false);
     ASSERT_TRUE(mixed);
