@@ -2,7 +2,35 @@
 
 #include <windows.h>
 
+#include "app/wide_escape.h"
+#include "platform/text_win.h"
+
+namespace {
+// A name holding a character the code page cannot is ordered by its real characters.
+bool HasEscapes(std::string_view text) {
+    return text.find(wide::kEscapeMark) != std::string_view::npos && wide::HasEscapes(text);
+}
+
+std::string WideSortKey(std::string_view text) {
+    const std::wstring units = WideText(std::string(text));
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int length = static_cast<int>(units.size());
+    int n = ::LCMapStringW(LOCALE_USER_DEFAULT, flags, units.data(), length, nullptr, 0);
+    std::string key(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+        n = ::LCMapStringW(LOCALE_USER_DEFAULT, flags, units.data(), length,
+                           reinterpret_cast<LPWSTR>(key.data()), n);
+    if (n <= 0) return std::string(text);
+    key.resize(static_cast<std::size_t>(n));
+    return key;
+}
+}  // namespace
+
 int WinCollator::Compare(std::string_view a, std::string_view b) const {
+    if (HasEscapes(a) || HasEscapes(b)) {
+        const std::string keyA = WideSortKey(a), keyB = WideSortKey(b);
+        return keyA < keyB ? -1 : (keyB < keyA ? 1 : 0);
+    }
     int r = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
                              static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
     if (r == 0) {  // the call failed: fall back to the byte order rather than "equal"
@@ -13,6 +41,7 @@ int WinCollator::Compare(std::string_view a, std::string_view b) const {
 }
 
 std::string WinCollator::SortKey(std::string_view text) const {
+    if (HasEscapes(text)) return WideSortKey(text);
     // LCMAP_SORTKEY keys compared bytewise order texts as CompareStringA does.
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     int n = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
@@ -29,6 +58,10 @@ std::string WinCollator::SortKey(std::string_view text) const {
 void WinCollator::AppendSortKey(std::string_view text, std::string& out) const {
     // Straight into the buffer with room to spare; only a key longer than that asks for its
     // length first.
+    if (HasEscapes(text)) {
+        out += WideSortKey(text);
+        return;
+    }
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     const std::size_t from = out.size();
     const int length = static_cast<int>(text.size());
