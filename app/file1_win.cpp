@@ -329,10 +329,11 @@ void TFrmFile::CreateMenus() {
 
 void TFrmFile::RefreshMainMenu() {
     ApplyViewChecks();
-    // Ids run on through all three menus, so a grown main menu renumbers the popups too.
-    int next = AssignCommands(MainMenu1, kFirstMenuCommand);
-    next = AssignCommands(PopupMenu1, next);
-    AssignCommands(PopupMenu2, next);
+    // Ids run on through all three menus, so a grown main menu renumbers the popups too. The
+    // file list's popup comes last: only its Pop commands may be left out for want of ids.
+    const MenuNumbering menuBar = AssignCommands(MainMenu1, kFirstMenuCommand);
+    const MenuNumbering tabs = AssignCommands(PopupMenu2, menuBar.Next);
+    const int leftOut = NumberPopupMenu(PopupMenu1, tabs.Next).LeftOut;
     if (mainMenu_) {
         // Refilled in place: a new bar would resize the window and its controls.
         RenderMenuInto(mainMenu_.get(), MainMenu1);
@@ -343,6 +344,8 @@ void TFrmFile::RefreshMainMenu() {
     popup1_.reset(RenderMenu(PopupMenu1, true));
     popup2_.reset(RenderMenu(PopupMenu2, true));
     ::DrawMenuBar(hwnd_);
+    // Told once: what was left out is gone from the model, so later refreshes fit.
+    if (leftOut > 0) Ui.Message(hwnd_, PopupLeftOutMessage(leftOut), "ｴﾗｰ", MB_OK | MB_ICONERROR);
 }
 
 void TFrmFile::ApplyViewChecks() {

@@ -27,6 +27,8 @@ public:
     // Empty value: delete the first match only. Every CR and LF of key and value becomes a
     // blank: a line break would add lines of its own to the file, ahead of the real keys.
     void Set(std::string_view key, std::string_view value);
+    // Two names are one key to the store, in every lookup, when these are equal.
+    std::string KeyOf(std::string_view name) const { return collator_->SortKey(name); }
     // Remove every line that begins with prefix, compared byte-exactly.
     void DeleteFamily(std::string_view prefix);
 

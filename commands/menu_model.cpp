@@ -1,11 +1,36 @@
 #include "commands/menu_model.h"
 
-int AssignCommands(TMenuItem& root, int first) {
-    for (TMenuItem& item : root.Items) {
-        item.Command = first++;
-        first = AssignCommands(item, first);
+namespace {
+int CountCommands(const TMenuItem& item) {
+    if (item.Items.empty()) return 1;
+    int count = 0;
+    for (const TMenuItem& sub : item.Items) count += CountCommands(sub);
+    return count;
+}
+}  // namespace
+
+MenuNumbering AssignCommands(TMenuItem& root, int first, int end) {
+    MenuNumbering numbering{first, 0};
+    std::vector<TMenuItem>& items = root.Items;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        TMenuItem& item = items[i];
+        bool keep = numbering.Next < end;
+        if (keep) {
+            const bool submenu = !item.Items.empty();
+            item.Command = numbering.Next;
+            const MenuNumbering inner = AssignCommands(item, numbering.Next + 1, end);
+            numbering.LeftOut += inner.LeftOut;
+            // A submenu none of whose items fit gives its own id back.
+            keep = !submenu || !item.Items.empty();
+            if (keep) numbering.Next = inner.Next;
+        } else {
+            numbering.LeftOut += CountCommands(item);
+        }
+        if (keep && kept++ != i) items[kept - 1] = std::move(item);
     }
-    return first;
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(kept), items.end());
+    return numbering;
 }
 
 TMenuItem* FindItem(TMenuItem& root, std::string_view name) {

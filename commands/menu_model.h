@@ -21,8 +21,18 @@ struct TMenuItem {
     bool IsSeparator() const { return Caption == "-"; }
 };
 
-// Gives every item below root a distinct command id, starting at first; returns the next free.
-int AssignCommands(TMenuItem& root, int first);
+// Menu ids stay below this: WM_COMMAND carries 16 bits of them, Wine drops items with larger
+// ids, and from here on the system may read them as negative shorts.
+inline constexpr int kMenuCommandEnd = 0x8000;
+
+struct MenuNumbering {
+    int Next = 0;     // the first id not given
+    int LeftOut = 0;  // commands (items without a submenu) taken out for want of an id
+};
+// Gives every item below root a distinct command id from first on, in menu order, each below
+// end. An item that would need an id from end on is taken out with its submenu, and so is a
+// submenu left empty: an id that wrapped would run another item's command.
+MenuNumbering AssignCommands(TMenuItem& root, int first, int end = kMenuCommandEnd);
 
 // Depth-first, in menu order.
 // The submenu named groupName with caption among parent's items from index first on, added

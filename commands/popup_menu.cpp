@@ -1,5 +1,8 @@
 #include "commands/popup_menu.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/sjis.h"
 #include "app/split_fields.h"
 #include "commands/command_template.h"
@@ -69,6 +72,30 @@ void BuildPopupMenu(TMenuItem& popup, const TSettings& settings, const SystemKey
     property.Name = kPropertyItemName;
     property.Caption = kPropertyCaption;
     popup.Items.push_back(std::move(property));
+}
+
+MenuNumbering NumberPopupMenu(TMenuItem& popup, int first, int end) {
+    auto isCommand = [](const TMenuItem& item) {
+        return item.Name == kPopupCommandName || item.Name == kPopupGroupName;
+    };
+    std::vector<TMenuItem>& items = popup.Items;
+    const auto from = std::find_if(items.begin(), items.end(), isCommand);
+    const auto to = std::find_if_not(from, items.end(), isCommand);
+    const std::size_t at = static_cast<std::size_t>(from - items.begin());
+    TMenuItem commands;
+    commands.Items.assign(std::make_move_iterator(from), std::make_move_iterator(to));
+    items.erase(from, to);
+    const MenuNumbering designed = AssignCommands(popup, first, end);
+    const MenuNumbering numbered = AssignCommands(commands, designed.Next, end);
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min(at, items.size())),
+                 std::make_move_iterator(commands.Items.begin()),
+                 std::make_move_iterator(commands.Items.end()));
+    return {numbered.Next, designed.LeftOut + numbered.LeftOut};
+}
+
+std::string PopupLeftOutMessage(int count) {
+    return "ﾎﾟｯﾌﾟｱｯﾌﾟﾒﾆｭｰの項目が多すぎます。\n" + std::to_string(count) +
+           " 個の項目は追加しませんでした";
 }
 
 std::string PopupEntryName(const TMenuItem& item, const TMenuItem* group) {

@@ -41,6 +41,12 @@ void AddPopupItem(TMenuItem& popup, std::string_view caption, std::string_view s
 void BuildPopupMenu(TMenuItem& popup, const TSettings& settings,
                     const SystemKeyName& systemName = {});
 
+// Numbers the popup from first on, every id below end (see AssignCommands). The designed items
+// take their ids before the commands of the Pop lines, so only these are ever left out.
+MenuNumbering NumberPopupMenu(TMenuItem& popup, int first, int end = kMenuCommandEnd);
+// The message for commands left out of the popup (caption "ｴﾗｰ").
+std::string PopupLeftOutMessage(int count);
+
 // The Pop key's name of a chosen item: its caption, or its group's caption, "|" and its
 // caption. group is the submenu holding the item, nullptr at the top.
 std::string PopupEntryName(const TMenuItem& item, const TMenuItem* group);

@@ -1,5 +1,6 @@
 #include "dialogs/family_edit.h"
 
+#include <unordered_map>
 #include <utility>
 
 #include "app/integer_text.h"
@@ -35,6 +36,28 @@ void ClearKey(TSettings& store, std::string_view name) {
         before = store.Lines().size();
         store.Set(name, "");
     } while (store.Lines().size() != before);
+}
+
+// The key a row of a family named by its rows writes, or nothing when the row is skipped or
+// refused (the refusal noted in result).
+std::optional<std::string> WrittenKey(TFamilyKind kind, const TListRow& row,
+                                      TFamilyStoreResult& result) {
+    if (HasLineBreak(row)) return std::nullopt;
+    if (kind != TFamilyKind::Other) return FamilyInfo(kind).Prefix + row.Name;
+    if (IsMaxFilesKey(row.Name)) {
+        // A value that is not a count would make the next start refuse the file.
+        const std::optional<std::int32_t> count = ParseInteger(row.Value);
+        if (!count || *count < 1) {
+            result.RefusedMaxFiles.push_back(row.Value);
+            return std::nullopt;
+        }
+        result.MaxFiles = *count;
+    } else if (IsStartIntegerKey(row.Name) && !ParseInteger(row.Value)) {
+        // Width, Sort, FColor ... must stay integers for the next start.
+        result.RefusedIntegers.push_back(row);
+        return std::nullopt;
+    }
+    return row.Name;
 }
 
 }  // namespace
@@ -76,10 +99,30 @@ void DeleteFamily(TSettings& store, TFamilyKind kind) {
     store.DeleteFamily(FamilyInfo(kind).Prefix);
 }
 
+std::optional<std::pair<TListRow, TListRow>> FindSameKeyRows(const TSettings& store,
+                                                             TFamilyKind kind,
+                                                             const std::vector<TListRow>& rows) {
+    if (FamilyInfo(kind).Numbered) return std::nullopt;
+    TFamilyStoreResult unused;
+    std::unordered_map<std::string, std::size_t> seen;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<std::string> key = WrittenKey(kind, rows[i], unused);
+        if (!key) continue;
+        // The name the written line reads back with, folded as every lookup folds it.
+        const auto [first, added] =
+            seen.try_emplace(store.KeyOf(key->substr(0, key->find('='))), i);
+        if (!added) return std::pair{rows[first->second], rows[i]};
+    }
+    return std::nullopt;
+}
+
 TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
                                const std::vector<TListRow>& rows) {
     const std::string prefix = FamilyInfo(kind).Prefix;
     TFamilyStoreResult result;
+    // The store would keep one of the two rows without a word: the user chooses instead.
+    result.SameKeyRows = FindSameKeyRows(store, kind, rows);
+    if (result.SameKeyRows) return result;
     DeleteFamily(store, kind);
     int number = 0;
     for (const TListRow& row : rows) {
@@ -93,27 +136,13 @@ TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
                 if (row.Name.empty()) break;
                 store.Set(prefix + std::to_string(++number), row.Name);
                 break;
-            case TFamilyKind::Other:
-                if (IsMaxFilesKey(row.Name)) {
-                    // A value that is not a count would make the next start refuse the file.
-                    const std::optional<std::int32_t> count = ParseInteger(row.Value);
-                    if (!count || *count < 1) {
-                        result.RefusedMaxFiles.push_back(row.Value);
-                        break;
-                    }
-                    result.MaxFiles = *count;
-                } else if (IsStartIntegerKey(row.Name) && !ParseInteger(row.Value)) {
-                    // Width, Sort, FColor ... must stay integers for the next start.
-                    result.RefusedIntegers.push_back(row);
-                    break;
-                }
-                if (row.Value.empty()) {
-                    ClearKey(store, row.Name);
-                    break;
-                }
-                store.Set(row.Name, row.Value);
-                break;
-            default: store.Set(prefix + row.Name, row.Value);
+            default:
+                const std::optional<std::string> key = WrittenKey(kind, row, result);
+                if (!key) break;
+                if (kind == TFamilyKind::Other && row.Value.empty())
+                    ClearKey(store, *key);
+                else
+                    store.Set(*key, row.Value);
         }
     }
     return result;
@@ -129,11 +158,19 @@ std::string RefusedIntegerMessage(const TListRow& row) {
            "」は使わず、前の値のままにしました";
 }
 
+std::string SameKeyRowsMessage(const TListRow& first, const TListRow& second) {
+    return "同じ名前の行があります: " + first.Name + " と " + second.Name;
+}
+
 std::optional<TFamilyStoreResult> EditFamily(TSettings& store, TFamilyKind kind,
                                              const TMenuItem& mainMenu,
                                              const std::function<bool(TFamilyEdit&)>& edit) {
     TFamilyEdit family{FamilyInfo(kind).Caption, kind, LoadFamily(store, kind), {}};
     if (kind == TFamilyKind::Menu) family.MenuRows = MenuRows(mainMenu);
+    family.Refusal = [&store, kind](const std::vector<TListRow>& rows) {
+        const auto same = FindSameKeyRows(store, kind, rows);
+        return same ? SameKeyRowsMessage(same->first, same->second) : std::string();
+    };
     if (!edit(family)) return std::nullopt;
     return StoreFamily(store, kind, family.Rows);
 }

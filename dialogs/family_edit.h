@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/settings_store.h"
@@ -35,6 +36,8 @@ struct TFamilyStoreResult {
     // Rows that would give a key start-up reads as an integer some other value; the store
     // kept the old line.
     std::vector<TListRow> RefusedIntegers;
+    // Two rows whose keys the store takes for one, the earlier first: nothing was stored.
+    std::optional<std::pair<TListRow, TListRow>> SameKeyRows;
 };
 // Replaces the family in the store by rows: the family's lines go, then one line per row in
 // row order (an empty value removes its key instead). Bookmarks without a folder and empty
@@ -43,12 +46,21 @@ struct TFamilyStoreResult {
 TFamilyStoreResult StoreFamily(TSettings& store, TFamilyKind kind,
                                const std::vector<TListRow>& rows);
 
+// The first two rows that would write keys the store takes for one, as its lookups compare
+// names, the earlier first. Rows not written (skipped or refused) take no part; numbered
+// families never clash.
+std::optional<std::pair<TListRow, TListRow>> FindSameKeyRows(const TSettings& store,
+                                                             TFamilyKind kind,
+                                                             const std::vector<TListRow>& rows);
+
 // The message for a refused MaxFiles value (caption "ｴﾗｰ").
 std::string RefusedMaxFilesMessage(std::string_view value);
 std::string RefusedIntegerMessage(const TListRow& row);
+std::string SameKeyRowsMessage(const TListRow& first, const TListRow& second);
 
 // One use of a family command: the rows (and for the Menu family the menu rows) go to edit,
-// and only when it confirms them is the family written back. nullopt when cancelled.
+// with a refusal of rows that share a key, and only when it confirms them is the family written
+// back. nullopt when cancelled.
 std::optional<TFamilyStoreResult> EditFamily(TSettings& store, TFamilyKind kind,
                                              const TMenuItem& mainMenu,
                                              const std::function<bool(TFamilyEdit&)>& edit);

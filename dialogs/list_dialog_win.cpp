@@ -183,6 +183,15 @@ void TFrmList::ButDeleteClick() {
     ::SendMessageA(ListBox1, LB_DELETESTRING, index, 0);
 }
 
+void TFrmList::OkClicked() {
+    // Rows the settings cannot take stay here, as they are, for the user to mend.
+    const std::string refusal = family_.Refusal ? family_.Refusal(family_.Rows) : std::string();
+    if (refusal.empty())
+        Close(IDOK);
+    else
+        ui_.Message(Handle(), refusal, "ｴﾗｰ", MB_OK | MB_ICONERROR);
+}
+
 LRESULT TFrmList::FormMessage(UINT msg, WPARAM wParam, LPARAM, bool& handled) {
     if (msg == WM_SIZE) {
         Layout();

@@ -34,6 +34,7 @@ public:
     HWND ButDelete = nullptr, ButOk = nullptr, ButCancel = nullptr;
 
 private:
+    void OkClicked() override;
     LRESULT FormMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
     HWND ActivationFocus() const override { return ListBox1; }
     static LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -8,6 +8,11 @@ bool TFrmFile::EditSettingsFamily(TFamilyKind kind) {
         EditFamily(Settings, kind, MainMenu1,
                    [&](TFamilyEdit& edit) { return Ui.EditFamilyRows(hwnd_, edit); });
     if (!stored) return false;
+    if (stored->SameKeyRows) {
+        const auto& [first, second] = *stored->SameKeyRows;
+        Ui.Message(hwnd_, SameKeyRowsMessage(first, second), "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        return false;
+    }
     if (stored->MaxFiles) MaxFilesValue = MaxFilesFromValue(*stored->MaxFiles);
     for (const std::string& value : stored->RefusedMaxFiles)
         Ui.Message(hwnd_, RefusedMaxFilesMessage(value), "ｴﾗｰ", MB_OK | MB_ICONERROR);

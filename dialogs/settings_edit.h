@@ -2,6 +2,7 @@
 // family for the list editor, and one entry for the entry editor.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct TFamilyEdit {
     // The choices of the Menu family's entry editor: the main menu's rows, headings and
     // separators beginning with "-".
     std::vector<std::string> MenuRows;
+    // Why OK cannot take these rows, "" when it can; the editor shows it and stays open.
+    std::function<std::string(const std::vector<TListRow>&)> Refusal = nullptr;
 };
 
 struct TEntryEdit {

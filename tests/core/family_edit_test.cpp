@@ -46,12 +46,10 @@ TEST_F(FamilyEditTest, EachFamilyLoadsItsOwnLinesAsRows) {
 
 TEST_F(FamilyEditTest, WritingBackPutsTheFamilyAtTheEndInRowOrder) {
     Load({"Exta=1", "Width=800", "Extb=2", "Go1=Docs,C:\\Docs", "Go2=C:\\Temp", "Height=600"});
-    StoreFamily(store, TFamilyKind::Ext,
-                {{"b", "2"}, {"a", ""}, {"c", "3"}, {"TXT", "old"}, {"txt", "new"}});
+    StoreFamily(store, TFamilyKind::Ext, {{"b", "2"}, {"a", ""}, {"c", "3"}});
     StoreFamily(store, TFamilyKind::Go, LoadFamily(store, TFamilyKind::Go));
-    // An empty value removes its key; rows differing only in case collapse into one line with
-    // the later row; a bookmark without label gets a leading ",".
-    EXPECT_EQ(store.Lines(), (Lines{"Width=800", "Height=600", "Extb=2", "Extc=3", "Exttxt=new",
+    // An empty value removes its key; a bookmark without label gets a leading ",".
+    EXPECT_EQ(store.Lines(), (Lines{"Width=800", "Height=600", "Extb=2", "Extc=3",
                                     "Go1=Docs,C:\\Docs", "Go2=,C:\\Temp"}));
 
     // Empty bookmarks and masks would stop the readers, a line break would add a line:
@@ -105,6 +103,21 @@ TEST_F(FamilyEditTest, OtherSettingsRefuseWindowKeysThatWouldStopTheNextStart) {
     EXPECT_EQ(store.Lines(), (Lines{"Width=800", "Sort=1", "FColor=255", "Mask=*.txt",
                                     "MaxFiles=300", "Icotxt=3"}));
     EXPECT_NE(RefusedIntegerMessage({"Height", "1e3"}).find("Height"), std::string::npos);
+}
+
+TEST_F(FamilyEditTest, RowsTheStoreTakesForOneKeyAreRefusedWholeAndNamed) {
+    Load({"Popzip=,zip.exe,1"});
+    const std::string before = store.SaveToBytes();
+    const auto result =
+        StoreFamily(store, TFamilyKind::Pop, {{"zip", "1"}, {"7z", ""}, {"ZIP", "2"}});
+    EXPECT_EQ(result.SameKeyRows, (std::pair<TListRow, TListRow>{{"zip", "1"}, {"ZIP", "2"}}));
+    EXPECT_EQ(store.SaveToBytes(), before);
+    // The store's own folding decides, whatever it folds.
+    struct OneKey final : Collator {
+        int Compare(std::string_view, std::string_view) const override { return 0; }
+        std::string SortKey(std::string_view) const override { return {}; }
+    } oneKey;
+    EXPECT_TRUE(FindSameKeyRows(TSettings{oneKey}, TFamilyKind::Ext, {{"a", "1"}, {"b", "2"}}));
 }
 
 TEST_F(FamilyEditTest, CancelLeavesTheStoreAndOkWithoutChangesKeepsEveryRow) {

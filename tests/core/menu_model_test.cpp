@@ -206,7 +206,7 @@ TEST(MenuModelTest, PopupMenusAsDesigned) {
 
 TEST(MenuModelTest, EveryItemGetsItsOwnCommand) {
     TMenuItem root = MainMenuDesign();
-    const int next = AssignCommands(root, 100);
+    const int next = AssignCommands(root, 100).Next;
     std::vector<TMenuItem*> items;
     CollectItems(root, items);
     ASSERT_GT(items.size(), 60u);
@@ -221,7 +221,7 @@ TEST(MenuModelTest, EveryItemGetsItsOwnCommand) {
 
     // A second menu numbered on from there collides with none of them.
     TMenuItem popup = FileListPopupDesign();
-    const int after = AssignCommands(popup, next);
+    const int after = AssignCommands(popup, next).Next;
     EXPECT_GT(after, next);
     std::vector<TMenuItem*> popupItems;
     CollectItems(popup, popupItems);

@@ -48,6 +48,22 @@ TEST(PopupMenuTest, PopLinesBecomeItemsAndGroupsBetweenSortAndProperties) {
     EXPECT_EQ(PopupEntryName(popup.Items[3], nullptr), "edit");
 }
 
+TEST(PopupMenuTest, NumberingKeepsIdsBelowTheEndAndLeavesOutOnlyPopCommands) {
+    PlainCollator collator;
+    TSettings settings{collator};
+    settings.LoadFromBytes("Popa=,a,1\r\nPopg|b=,b,1\r\nPoph|d=,d,1\r\nPopf=,f,1\r\n");
+    TMenuItem popup = FileListPopupDesign();
+    const int designed = AssignCommands(popup, 0).Next + 2;  // with "-" and properties
+    BuildPopupMenu(popup, settings);
+    // Room for four: h would hold no command and gives its id to f.
+    const int first = kMenuCommandEnd - designed - 4;
+    const MenuNumbering numbering = NumberPopupMenu(popup, first);
+    EXPECT_EQ(Describe(popup), "S2 N8 a#0/ g[b#1/ ] f#0/ - mnProperty ");
+    EXPECT_EQ(numbering.LeftOut, 1);
+    for (int id = first; id < kMenuCommandEnd; ++id) EXPECT_NE(FindCommand(popup, id), nullptr);
+    EXPECT_EQ(NumberPopupMenu(popup, first).LeftOut, 0);  // once left out, never told again
+}
+
 TEST(PopupMenuTest, ModesDecideWhatRunsOnTheSelection) {
     // "action:arguments" of a Pop value run in C:\w\ on the selected captions.
     auto plan = [](const char* value, const std::vector<std::string>& selected) {

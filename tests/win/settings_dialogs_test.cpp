@@ -9,6 +9,7 @@
 #include "app/file1_win.h"
 #include "commands/popup_menu.h"
 #include "dialogs/entry_dialog_win.h"
+#include "dialogs/family_edit.h"
 #include "dialogs/list_dialog_win.h"
 #include "win_test_support.h"
 
@@ -339,6 +340,17 @@ TEST_F(SettingsDialogs, ListEditorEditsRowsAndOnlyOkHandsThemBack) {
     RECT client{};
     ::GetClientRect(wide.ListBox1, &client);
     EXPECT_GT(::SendMessageA(wide.ListBox1, LB_GETHORIZONTALEXTENT, 0, 0), client.right);
+}
+
+TEST_F(SettingsDialogs, ListEditorStaysOpenOnRowsTheStoreTakesForOne) {
+    WinCollator collator;
+    TSettings store{collator};
+    store.LoadFromBytes("Popzip=,a,1\r\nPopZIP=,b,1\r\n");
+    EXPECT_FALSE(EditFamily(store, TFamilyKind::Pop, {}, [&](TFamilyEdit& edit) {
+        return RunList(edit, [](TFrmList& f) { Click(f.ButOk); });  // open until cancelled
+    }));
+    ASSERT_EQ(ui.Shown.size(), 1u);
+    EXPECT_EQ(ui.Shown[0].Text + ui.Shown[0].Caption, "同じ名前の行があります: zip と ZIPｴﾗｰ");
 }
 
 class SettingsCommands : public ::testing::Test {
