@@ -16,8 +16,9 @@ using Names = std::vector<std::string>;
 
 std::wstring WideOf(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
+    const int size = static_cast<int>(text.size());
     wide.resize(static_cast<std::size_t>(
-        ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), int(wide.size()))));
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), size)));
     return wide;
 }
 
