@@ -39,11 +39,13 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
     slot.Page = 0;
     ::SetWindowTextA(CmbDir, path.c_str());
     slot.Folder = path;
-    std::string caption = TabCaption(path);
-    TCITEMA item{};
+    // In UTF-16: a folder the code page cannot hold shows its own characters.
+    std::wstring caption = WideText(TabCaption(path));
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = caption.data();
-    TabCtrl_SetItem(TabControl1, TabCtrl_GetCurSel(TabControl1), &item);
+    ::SendMessageW(TabControl1, TCM_SETITEMW, TabCtrl_GetCurSel(TabControl1),
+                   reinterpret_cast<LPARAM>(&item));
     ListFolder(slotIndex);
     if (addToHistory) {
         VisitFolder(slot, path);

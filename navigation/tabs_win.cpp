@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "app/file1_win.h"
 #include "navigation/path_text.h"
 
@@ -102,14 +104,14 @@ void TFrmFile::TabControl1DragDrop(POINT point) {
     if (target < 0) return;
     int count = TabCtrl_GetItemCount(TabControl1);
     int current = TabCtrl_GetCurSel(TabControl1);
-    char text[1024] = {};
-    TCITEMA item{};
+    wchar_t text[1024] = {};  // the caption as shown, in UTF-16
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text;
-    item.cchTextMax = sizeof text;
-    TabCtrl_GetItem(TabControl1, current, &item);
+    item.cchTextMax = static_cast<int>(std::size(text));
+    ::SendMessageW(TabControl1, TCM_GETITEMW, current, reinterpret_cast<LPARAM>(&item));
     TabCtrl_DeleteItem(TabControl1, current);
-    TabCtrl_InsertItem(TabControl1, target, &item);
+    ::SendMessageW(TabControl1, TCM_INSERTITEMW, target, reinterpret_cast<LPARAM>(&item));
     MoveTabPosition(TabToSlot, count, current, target);
     // The same slot stays shown: no listing.
     TabCtrl_SetCurSel(TabControl1, target);
