@@ -177,8 +177,8 @@ void TFrmFile::Construct() {
     ReadDesktopPath();
     // The edit shortcuts as designed, before any settings change them.
     SavedShortCuts = {MenuItem("mnDelete").ShortCut, MenuItem("mnDelete2").ShortCut,
-                      MenuItem("mnCopy").ShortCut, MenuItem("mnPaste").ShortCut,
-                      MenuItem("mnCut").ShortCut};
+                      MenuItem("mnCopy").ShortCut,   MenuItem("mnPaste").ShortCut,
+                      MenuItem("mnCut").ShortCut,    MenuItem("mnSelectAll").ShortCut};
     DefaultSortKind = 0;
     DefaultReverse = false;
     DragToNextArmed = RefreshPending = OpenDirPending = false;
@@ -589,7 +589,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kProcessHandOver: ProcessPendingHandOver(); return 0;
         case kRenderDropFiles: RenderDropFiles(lParam); return 0;
         case kDropOnNextActivated: DropOnNextActivated(); return 0;
-        case kReopenEdit: StartEdit(static_cast<int>(wParam)); return 0;
+        case kReopenEdit: ReopenEdit(static_cast<int>(wParam)); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_NOTIFYFORMAT:

@@ -25,6 +25,7 @@
 #include "fileops/scmake_win.h"
 #include "listing/listing_keys.h"
 #include "listing/wild_match.h"
+#include "navigation/focus_stops.h"
 #include "platform/collator_win.h"
 #include "platform/glyph_buttons_win.h"
 #include "platform/launcher_win.h"
@@ -253,6 +254,13 @@ public:
     bool ListView1Editing(int row);
     void ListView1Edited(int row, const char* text);
     void StartEdit(int row);
+    // The edit of a row opened again after a refused rename, with what the user typed.
+    void ReopenEdit(int row);
+    // Tab, Shift+Tab and Esc in the list or one of its boxes; true when the key moved the
+    // focus (Esc in a box also gives the box back what it showed before the typing).
+    bool MoveFocusByKey(FocusStop at, int key);
+    // Selects and focuses the row of the slot entry named name when the list shows it.
+    bool FocusRowNamed(const std::string& name);
 
     // ---- launching (commands/)
     // The Pop part of PopupMenu1 built anew from the settings, and rendered.
@@ -326,7 +334,8 @@ public:
     int ListedSlot = -1;  // the slot whose entries the list shows
     TWildMatch WildMatch;
     std::string DesktopPath;
-    std::array<int, 5> SavedShortCuts{};  // mnDelete, mnDelete2, mnCopy, mnPaste, mnCut
+    // mnDelete, mnDelete2, mnCopy, mnPaste, mnCut, mnSelectAll
+    std::array<int, 6> SavedShortCuts{};
     bool QuickMaskPending = false;
     std::string QuickMaskText;
     std::string QuickMaskInput;  // as typed; the dialog offers it again next time
@@ -432,6 +441,9 @@ private:
     COLORREF fontColour_ = RGB(0, 0, 0);
     LOGFONTA listLogFont_{};
     std::string completionFolder_;   // the typed folder the completion list offers names of
+    std::string maskBeforeEdit_;     // the mask box's text when it got the keys
+    std::string reopenText_;         // what a refused rename had typed
+    std::string reopenReason_;       // and why it was refused
     std::uint64_t folderReads_ = 0;  // folders read into slots so far
 };
 

@@ -1,5 +1,5 @@
-// The keys a text box needs for itself: Del, Shift+Del, Ctrl+C, Ctrl+V and Ctrl+X belong to
-// five menu items, which give them up while a text box has the focus.
+// The keys a text box needs for itself: Del, Shift+Del, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+A belong
+// to six menu items, which give them up while a text box has the focus.
 #pragma once
 
 #include <array>
@@ -7,10 +7,10 @@
 
 #include "commands/menu_model.h"
 
-inline constexpr std::array<std::string_view, 5> kEditShortcutItems{"mnDelete", "mnDelete2",
-                                                                    "mnCopy", "mnPaste", "mnCut"};
-// Shortcuts of the five items, in the order of kEditShortcutItems.
-using EditShortcuts = std::array<int, 5>;
+inline constexpr std::array<std::string_view, 6> kEditShortcutItems{
+    "mnDelete", "mnDelete2", "mnCopy", "mnPaste", "mnCut", "mnSelectAll"};
+// Shortcuts of the six items, in the order of kEditShortcutItems.
+using EditShortcuts = std::array<int, 6>;
 
-// Off: the five items lose their shortcuts. On: they get saved back.
+// Off: the six items lose their shortcuts. On: they get saved back.
 void ApplyEditShortcuts(TMenuItem& root, const EditShortcuts& saved, bool on);

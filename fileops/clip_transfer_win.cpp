@@ -220,6 +220,18 @@ void TFrmFile::RemoveSlotEntry(int slotIndex, const std::string& name) {
     ::InvalidateRect(ListView1, nullptr, TRUE);
 }
 
+bool TFrmFile::FocusRowNamed(const std::string& name) {
+    if (ListedSlot < 0) return false;
+    const TTabSlot& slot = TabSlots[ListedSlot];
+    PageWindow window{PageStart, PageEnd};
+    std::optional<std::int32_t> row =
+        RowOfEntry({CurrentListing, window, slot.Reverse}, FindEntry(slot, name));
+    if (!row) return false;
+    ListView_SetItemState(ListView1, -1, 0, LVIS_SELECTED);
+    SelectRow(*row, true);
+    return true;
+}
+
 void TFrmFile::SelectRow(std::int32_t row, bool focus) {
     ListView_SetItemState(ListView1, row, LVIS_SELECTED, LVIS_SELECTED);
     if (!focus) return;

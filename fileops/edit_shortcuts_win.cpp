@@ -6,6 +6,7 @@
 
 #include "app/file1_win.h"
 #include "commands/edit_shortcuts.h"
+#include "platform/text_win.h"
 
 void TFrmFile::SetEditShortcuts(bool on) {
     EditShortcutsOn = on;
@@ -22,5 +23,8 @@ bool TFrmFile::TextBoxHasFocus() const {
 
 void TFrmFile::CmbDirEnter() { SetEditShortcuts(false); }
 void TFrmFile::CmbDirExit() { SetEditShortcuts(true); }
-void TFrmFile::CmbMaskEnter() { SetEditShortcuts(false); }
+void TFrmFile::CmbMaskEnter() {
+    maskBeforeEdit_ = WindowText(CmbMask);
+    SetEditShortcuts(false);
+}
 void TFrmFile::CmbMaskExit() { SetEditShortcuts(true); }

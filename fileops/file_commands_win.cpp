@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/file1_win.h"
+#include "app/sjis.h"
 #include "fileops/file_ops.h"
 #include "fileops/slot_patch.h"
 #include "navigation/find_entry_win.h"
@@ -23,6 +24,15 @@ void TFrmFile::StartEdit(int row) {
     ::SetFocus(ListView1);
     ListView_EnsureVisible(ListView1, row, FALSE);
     ListView_EditLabel(ListView1, row);
+}
+
+void TFrmFile::ReopenEdit(int row) {
+    StartEdit(row);
+    SetStatus(reopenReason_);  // after the edit began: the list's change would write over it
+    HWND edit = ListView_GetEditControl(ListView1);
+    if (!edit || reopenText_.empty()) return;
+    ::SetWindowTextW(edit, WideText(reopenText_).c_str());
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
 }
 
 void TFrmFile::mnRenameClick() {
@@ -50,23 +60,33 @@ void TFrmFile::ListView1Edited(int row, const char* text) {
             // renamed and the edit is not offered again.
             RefreshSlotEntry(folder + oldName, ListedSlot);
         } else if (newName != oldName) {
+            std::string refusal = RenameRefusal(oldName, newName);
+            // Another file of that name (the same file in other case is a rename all the same).
+            std::optional<DirEntry> taken = FindOnDisk(folder + newName);
+            if (refusal.empty() && taken &&
+                sjis::UpperCase(taken->Name) != sjis::UpperCase(oldName))
+                refusal = "同じ名前があります: " + taken->Name;
             ShellResult result{1, false};
-            if (IsAcceptableNewName(oldName, newName)) {
+            if (refusal.empty()) {
                 ShellPlan plan;
                 plan.Function = ShellFunction::Rename;
                 plan.Sources = {folder + oldName};
                 plan.Destinations = {folder + newName};
                 plan.Flags = kShellSilent;
                 result = RunShell(plan);
+                if (result.Code != 0 || result.Aborted) refusal = "名前を変更できません";
             }
-            if (result.Code == 0 && !result.Aborted) {
+            if (refusal.empty()) {
                 for (std::string& name : slot.Names)
                     if (name == oldName) name = newName;
                 // The row keeps its place now; the next listing sorts it by its new name.
                 ForgetSortedEntries(slot);
                 ListView_Update(ListView1, row);
             } else {
-                // The old name stays; the user gets the edit back to correct the text.
+                // The old name stays; the user gets the edit back, with the typed text, to
+                // correct it, and the reason in the status line.
+                reopenText_ = newName;
+                reopenReason_ = refusal;
                 ::PostMessageA(hwnd_, kReopenEdit, static_cast<WPARAM>(row), 0);
             }
         }
@@ -85,6 +105,24 @@ void TFrmFile::mnDeleteClick(int tag) {
     if (names.empty()) return;
     // The tab that asked is patched afterwards, whichever tab is shown by then.
     const int slot = ListedSlot;
+    // The focus goes on to the first row after the deleted ones, or at the end of the list
+    // to the last one before them.
+    auto nameOfRow = [&](int row) {
+        std::optional<RowEntry> entry = ListedEntry(row);
+        return entry ? TabSlots[slot].Names[static_cast<std::size_t>(entry->Entry)] : std::string();
+    };
+    auto selected = [&](int row) {
+        return ListView_GetItemState(ListView1, row, LVIS_SELECTED) != 0;
+    };
+    const int first = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
+    int last = first;
+    for (int row = first; row >= 0; row = ListView_GetNextItem(ListView1, row, LVNI_SELECTED))
+        last = row;
+    std::string after;
+    for (int row = last + 1; row < ListView_GetItemCount(ListView1) && after.empty(); ++row)
+        if (!selected(row)) after = nameOfRow(row);
+    for (int row = first - 1; row >= 0 && after.empty(); --row)
+        if (!selected(row)) after = nameOfRow(row);
     ShellResult result = RunShell(DeletePlan(paths, tag == 1));
     // Whatever the shell says, a row goes only when its file is gone: declined and failed
     // files keep theirs.
@@ -95,6 +133,7 @@ void TFrmFile::mnDeleteClick(int tag) {
         removed = true;
         RemoveSlotEntry(slot, name);
     }
+    if (removed && slot == ListedSlot) FocusRowNamed(after);
     if (result.Code == kShellRefusedWildcard) return;  // already said
     if (result.Code != 0 && !result.Aborted)
         Ui.Message(hwnd_, "削除できません", "削除", MB_OK | MB_ICONSTOP);

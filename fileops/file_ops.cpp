@@ -85,6 +85,12 @@ bool IsAcceptableNewName(std::string_view oldName, std::string_view newName) {
     return true;
 }
 
+std::string RenameRefusal(std::string_view oldName, std::string_view newName) {
+    if (newName == oldName || IsAcceptableNewName(oldName, newName)) return {};
+    if (newName.empty()) return "名前がありません";
+    return "ﾌｧｲﾙ名に \\ / : * ? \" < > | は使えません";
+}
+
 std::string ClipboardLines(const std::vector<std::string>& names, std::string_view folder) {
     std::string prefix(folder);
     if (!prefix.empty() && !sjis::EndsWithBackslash(prefix)) prefix += '\\';

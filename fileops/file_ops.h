@@ -44,6 +44,9 @@ std::string DuplicateName(std::string_view name,
 // characters a file name cannot hold (a backslash would move the file elsewhere). A character
 // outside the code page, kept as its escape, is allowed.
 bool IsAcceptableNewName(std::string_view oldName, std::string_view newName);
+// What the status line says when a rename is refused before the shell is asked; empty when
+// the name may go to the shell (or is unchanged, which is simply no rename).
+std::string RenameRefusal(std::string_view oldName, std::string_view newName);
 
 // Lines of the names (or of folder + name when a folder is given) joined by CR LF, with no
 // line break after the last one.

@@ -34,7 +34,15 @@ LRESULT CALLBACK MaskEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
             form->CmbMaskKeyDown(VK_RETURN);
             return 0;
         }
-        if (msg == WM_CHAR && (wParam == '\r' || wParam == '\n')) return 0;  // no beep
+        // Esc first closes an open drop-down list, as the box does by itself.
+        const bool dropped = ::SendMessageA(::GetParent(hwnd), CB_GETDROPPEDSTATE, 0, 0) != 0;
+        if (msg == WM_KEYDOWN && !(dropped && wParam == VK_ESCAPE) &&
+            form->MoveFocusByKey(FocusStop::MaskBox, static_cast<int>(wParam)))
+            return 0;
+        // No beep for the keys used above.
+        if (msg == WM_CHAR && (wParam == '\r' || wParam == '\n' || wParam == '\t' ||
+                               (wParam == VK_ESCAPE && !dropped)))
+            return 0;
         if ((msg == WM_SETTEXT || msg == EM_REPLACESEL) && lParam) {
             return ::IsWindowUnicode(hwnd) ? WithoutLineBreaks<wchar_t>(hwnd, msg, wParam, lParam)
                                            : WithoutLineBreaks<char>(hwnd, msg, wParam, lParam);
@@ -81,9 +89,14 @@ void TFrmFile::CmbMaskChange() {
     length = ::SendMessageA(CmbMask, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(mask.data()));
     mask.resize(length == CB_ERR ? 0 : static_cast<std::size_t>(length));
     ::SetWindowTextA(CmbMask, mask.c_str());
+    maskBeforeEdit_ = mask;
     ListFolder(CurrentSlot());
 }
 
 void TFrmFile::CmbMaskKeyDown(int key) {
-    if (key == VK_RETURN) ListFolder(CurrentSlot());
+    if (key != VK_RETURN) return;
+    // The mask is in use: the list shows it and takes the keys back.
+    maskBeforeEdit_ = WindowText(CmbMask);
+    ListFolder(CurrentSlot());
+    ::SetFocus(ListView1);
 }

@@ -38,6 +38,9 @@ LRESULT CALLBACK FolderBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         switch (msg) {
             case WM_KEYDOWN:
             case WM_SYSKEYDOWN: {
+                if (msg == WM_KEYDOWN &&
+                    form->MoveFocusByKey(FocusStop::FolderBox, static_cast<int>(wParam)))
+                    return 0;
                 bool used = form->CmbDirKeyDown(static_cast<int>(wParam));
                 // Alt combinations the box used go no further (no menu beep).
                 if (wParam == VK_RETURN || (used && msg == WM_SYSKEYDOWN)) return 0;
@@ -45,8 +48,10 @@ LRESULT CALLBACK FolderBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
             }
             case WM_CHAR:
             case WM_SYSCHAR:
-                // A one-line edit beeps at Enter (Ctrl+Enter types a line feed).
-                if (wParam == '\r' || wParam == '\n') return 0;
+                // A one-line edit beeps at Enter (Ctrl+Enter types a line feed), and at the
+                // Tab and Esc that moved the focus.
+                if (wParam == '\r' || wParam == '\n' || wParam == '\t' || wParam == VK_ESCAPE)
+                    return 0;
                 break;
             default: break;
         }

@@ -10,11 +10,12 @@ void TFrmFile::GoUp() {
     if (slot < 0) return;
     const std::string folder = TabSlots[slot].Folder;
     if (folder.size() == 3 && folder.compare(1, 2, ":\\") == 0) {
-        OpenFolder(kDrivesFolder, true);
+        if (OpenFolder(kDrivesFolder, true)) FocusRowNamed(folder);
         return;
     }
     std::string parent = ParentPath(folder);
-    if (parent != folder) OpenFolder(parent, true);
+    // The folder we came out of keeps the focus, as in the shell's own windows.
+    if (parent != folder && OpenFolder(parent, true)) FocusRowNamed(TabCaption(folder));
 }
 
 void TFrmFile::GoBack() {

@@ -11,6 +11,7 @@ bool TFrmFile::ListView1KeyDown(int key) {
     const bool alt = ::GetKeyState(VK_MENU) < 0;
     (void)shift;
     switch (key) {
+        case VK_TAB: return MoveFocusByKey(FocusStop::List, key);
         case VK_BACK: GoUp(); return true;
         case VK_RETURN:
             if (alt)

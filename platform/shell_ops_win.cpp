@@ -27,6 +27,13 @@ ShellResult SystemShellOps::Run(const ShellPlan& plan) {
     // The list form converts whole, its NULs included.
     const std::wstring from = WideText(DoubleNulList(work.Sources));
     const std::wstring to = WideText(DoubleNulList(work.Destinations));
+    // And once more as the shell reads them: a '?' or '*' typed or escaped is still a pattern.
+    for (const std::wstring* list : {&from, &to})
+        for (std::size_t at = 0; at < list->size(); at = list->find(L'\0', at) + 1) {
+            const std::size_t start = list->compare(at, 4, L"\\\\?\\") == 0 ? at + 4 : at;
+            const std::size_t end = list->find(L'\0', at);
+            if (list->find_first_of(L"?*", start) < end) return {kShellRefusedWildcard, false};
+        }
     SHFILEOPSTRUCTW op{};
     op.hwnd = owner_;
     op.wFunc = static_cast<UINT>(work.Function);

@@ -21,14 +21,13 @@ std::string CurrentDirectory() {
 namespace {
 
 // The plain conversion, or nothing when it is not exact: a character was replaced (by '?' or
-// a look-alike: the round trip gives another text) or the text holds a '?' of its own.
+// a look-alike), so the round trip gives another text.
 bool ConvertExactly(const wchar_t* text, int length, std::string& out) {
     BOOL usedDefault = FALSE;
     int n = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, &usedDefault);
     if (n <= 0 || usedDefault) return false;
     out.assign(static_cast<std::size_t>(n), '\0');
     ::WideCharToMultiByte(CP_ACP, 0, text, length, out.data(), n, nullptr, nullptr);
-    if (out.find(wide::kEscapeMark) != std::string::npos) return false;
     int back = ::MultiByteToWideChar(CP_ACP, 0, out.data(), n, nullptr, 0);
     if (back != length) return false;
     std::wstring check(static_cast<std::size_t>(back), L'\0');
@@ -42,7 +41,7 @@ std::string NarrowText(const wchar_t* text, std::size_t length) {
     std::string out;
     out.reserve(length);
     std::size_t plain = 0;
-    while (plain < length && text[plain] < 0x80 && text[plain] != L'?') ++plain;
+    while (plain < length && text[plain] < 0x80) ++plain;
     if (plain == length) {  // most names: ASCII, nothing to check
         for (std::size_t i = 0; i < length; ++i) out += static_cast<char>(text[i]);
         return out;

@@ -1,5 +1,9 @@
 // Typing a path into the folder box and completing it with the keys, as a user would.
+// <commctrl.h> needs <windows.h> before it.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include "tests/e2e/tabora_fixture_win.h"
 
@@ -84,6 +88,43 @@ TEST_F(FolderBox, TypedPathCompletesWithArrowsAndBackslashThenOpens) {
     }));
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindowOf(window.Main) == window.List; }));
     EXPECT_TRUE(app->MessageBoxes().empty());
+}
+
+// Tab and Shift+Tab walk the list, the folder box and the mask box; Esc in a box goes back to
+// the list and undoes the typing; Ctrl+A in a box selects its text, not the files.
+TEST_F(FolderBox, TabEscAndCtrlAWalkTheListAndBothBoxesFromTheKeyboard) {
+    const std::string root = Folder.MakeFolder("walk");
+    WriteFile("walk\\a.txt", 1);
+    WriteFile("walk\\b.txt", 1);
+    WriteSettings(ValidSettings().Set("Mask", "*.*").Bytes());
+    RemoteApp* app = nullptr;
+    MainWindow window(StartMainWindow(app, QuoteArgument(root)));
+    ASSERT_TRUE(window.Main && window.Complete());
+    ASSERT_TRUE(BringToFront(window.Main));
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindowOf(window.Main) == window.List; }));
+    const LRESULT selected = Ask(window.List, LVM_GETSELECTEDCOUNT);
+    auto focused = [&](HWND expected) {
+        return Settle([&] { return FocusedWindowOf(window.Main); }, expected) == expected;
+    };
+    for (HWND box : {window.FolderBox, window.MaskEdit}) {
+        TypeKey(VK_TAB);
+        if (box == window.MaskEdit) TypeKey(VK_TAB);
+        ASSERT_TRUE(focused(box));
+        TypeText("zz");
+        TypeKey(VK_HOME);
+        TypeKey('A', {VK_CONTROL});
+        EXPECT_EQ(Settle([&] { return Ask(box, EM_GETSEL); }, LRESULT{MAKELONG(0, 2)}),
+                  MAKELONG(0, 2));
+        EXPECT_EQ(Ask(window.List, LVM_GETSELECTEDCOUNT), selected);
+        TypeKey(VK_ESCAPE);
+        EXPECT_TRUE(focused(window.List));
+    }
+    EXPECT_EQ(window.FolderText(), root);
+    EXPECT_EQ(window.MaskText(), "*.*");
+    TypeKey(VK_TAB, {VK_SHIFT});
+    EXPECT_TRUE(focused(window.MaskEdit));
+    TypeKey(VK_TAB, {VK_SHIFT});
+    EXPECT_TRUE(focused(window.FolderBox));
 }
 
 }  // namespace

@@ -203,12 +203,16 @@ TEST_F(FileOps, AFailedRenameKeepsTheOldNameAndReopensTheEdit) {
     };
     ListView_SetItemState(form->ListView1, static_cast<int>(row), LVIS_FOCUSED, LVIS_FOCUSED);
     form->ClickMenu("mnRename");
-    // An existing name, or one with a backslash or "?".
+    // An existing name, or one with a backslash or "?": the edit comes back with the typed
+    // text, and the status line says why.
     for (const char* bad : {"b.txt", "x\\y.txt", "x?.txt"}) {
         ShellPromptAnswerer close(IDOK);
         typeAndEnter(bad);
         EXPECT_EQ(ListCaptions(form->ListView1)[row], "a.txt") << bad;
-        EXPECT_NE(ListView_GetEditControl(form->ListView1), nullptr) << bad;
+        EXPECT_EQ(WindowText(ListView_GetEditControl(form->ListView1)), bad);
+        EXPECT_EQ(
+            StatusText(form->StatusBar1).rfind(bad == std::string("b.txt") ? "同じ" : "ﾌｧｲﾙ名", 0),
+            0u);
     }
     EXPECT_EQ(dir.Read("src\\a.txt"), "a.txt");
     EXPECT_EQ(dir.Read("src\\b.txt"), "b.txt");
@@ -245,6 +249,7 @@ TEST_F(FileOps, DeleteRemovesOnlyRowsWhoseFilesAreGone) {
     EXPECT_EQ(shell.Plans[0].Sources, (Names{src + "a.txt", src + "b.txt", src + "ポ.txt"}));
     EXPECT_EQ(shell.Plans[0].Flags, kShellAllowUndo | kShellSilent);
     EXPECT_EQ(ListCaptions(form->ListView1), (Names{"sub", "b.txt"}));
+    EXPECT_EQ(Selected(*form), Names{"sub"});  // nothing after them: the row before
     EXPECT_TRUE(ui.Shown.empty());
 
     // Shift+Del removes for good; a failure is reported, and what did go leaves the list.

@@ -223,10 +223,14 @@ TEST_F(Navigation, UpClimbsToTheDriveListAndStops) {
     form->GoUp();
     EXPECT_EQ(Current(*form).History.size(), 2u);
     // Backspace in the list goes up too.
+    dir.Make("root\\z\\aaa");
     std::string sub = dir.Make("root\\z\\deep");
     form->OpenFolder(sub, true);
     form->ListView1KeyDown(VK_BACK);
     EXPECT_EQ(Current(*form).Folder, root + "\\z");
+    // The folder we came out of has the focus.
+    EXPECT_EQ(ListView_GetNextItem(form->ListView1, -1, LVNI_FOCUSED), 1);
+    EXPECT_EQ(ListCaptions(form->ListView1)[1], "deep");
 }
 
 TEST_F(Navigation, EnterOnAFolderOpensIt) {
