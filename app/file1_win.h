@@ -8,7 +8,9 @@
 #include <shellapi.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -394,6 +396,11 @@ private:
     // Waits for the worker's reading while the window paints and answers; false when it was
     // stopped.
     bool WaitForReading(FolderReading& reading);
+    // Waits for done while the window paints and answers, input and the window's own posted
+    // work held back until the end; busyText goes to the status line when the wait is long.
+    // With stopOnEscape, Esc sets it and ends the wait. False when it was stopped.
+    bool WaitForWorker(HANDLE done, std::atomic<bool>* stopOnEscape,
+                       const std::function<std::string()>& busyText);
     CommandContext LaunchContext() const;
     void CarryOutLaunch(const CommandLaunch& launch, const CommandContext& context);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

@@ -112,7 +112,12 @@ ShellResult TFrmFile::RunShell(const ShellPlan& plan) {
         Ui.Message(hwnd_, "ﾌｧｲﾙ名に ? か * があるため処理できません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
         return {kShellRefusedWildcard, true};
     }
-    return Shell->Run(plan);
+    if (!Shell->RunsOnWorker()) return Shell->Run(plan);
+    // Copying gigabytes takes a while: the window goes on painting and says so, and every
+    // other command waits for the end, in order.
+    std::shared_ptr<ShellJob> job = StartShellJob(*Shell, plan);
+    WaitForWorker(job->Done.get(), nullptr, [] { return std::string("処理中…"); });
+    return job->Result;
 }
 
 void TFrmFile::ShellCopyMove(bool move, const std::string& sources,

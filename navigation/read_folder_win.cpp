@@ -119,26 +119,33 @@ bool TFrmFile::WaitForReading(FolderReading& reading) {
         FolderReading*& active;
         ~Clear() { active = nullptr; }
     } clear{activeReading_};
-    // A quick folder ends here, as a plain call would: only messages sent to the window
+    return WaitForWorker(reading.Done.get(), &reading.Stop,
+                         [&] { return "読込中 " + std::to_string(reading.Count.load()); });
+}
+
+bool TFrmFile::WaitForWorker(HANDLE done, std::atomic<bool>* stopOnEscape,
+                             const std::function<std::string()>& busyText) {
+    std::atomic<bool> never{false};
+    std::atomic<bool>& stop = stopOnEscape ? *stopOnEscape : never;
+    // A quick one ends here, as a plain call would: only messages sent to the window
     // (another process asking it something) are answered meanwhile.
     constexpr DWORD kQuietMs = 50, kCountAfterMs = 300, kCountEveryMs = 100;
     const DWORD start = ::GetTickCount();
-    HANDLE done = reading.Done.get();
     for (DWORD elapsed = 0; elapsed < kQuietMs; elapsed = ::GetTickCount() - start) {
         const DWORD woke =
             ::MsgWaitForMultipleObjectsEx(1, &done, kQuietMs - elapsed, QS_SENDMESSAGE, 0);
-        if (woke == WAIT_OBJECT_0) return !reading.Stop.load();
+        if (woke == WAIT_OBJECT_0) return !stop.load();
         if (woke != WAIT_OBJECT_0 + 1) break;
         MSG peeked;
         ::PeekMessageA(&peeked, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
-    // A long one: the window paints and answers, the status line counts, Esc stops it, and
-    // everything else waits for the end.
+    // A long one: the window paints and answers, the status line tells of the work, Esc
+    // stops it where it can be stopped, and everything else waits for the end.
     const std::string status = StatusBarText(StatusBar1);
     bool counting = false;
     DWORD counted = 0;
     std::vector<MSG> held;
-    while (!reading.Stop.load()) {
+    while (!stop.load()) {
         // The worker's event ends the wait: a posted word would be lost when the queue is
         // full (a flood of posted keys), and the window would hang.
         if (::WaitForSingleObject(done, 0) == WAIT_OBJECT_0) break;
@@ -146,7 +153,7 @@ bool TFrmFile::WaitForReading(FolderReading& reading) {
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             const DWORD now = ::GetTickCount();
             if (now - start >= kCountAfterMs && (!counting || now - counted >= kCountEveryMs)) {
-                SetStatus("読込中 " + std::to_string(reading.Count.load()));
+                SetStatus(busyText());
                 counting = true;
                 counted = now;
             }
@@ -154,8 +161,8 @@ bool TFrmFile::WaitForReading(FolderReading& reading) {
                                           MWMO_INPUTAVAILABLE);
             continue;
         }
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
-            reading.Stop = true;
+        if (stopOnEscape && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+            stop = true;
             break;
         }
         if (WaitsForReading(msg, hwnd_)) {
@@ -165,8 +172,8 @@ bool TFrmFile::WaitForReading(FolderReading& reading) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
-    const bool stopped = reading.Stop.load();
-    if (stopped && counting) SetStatus(status);
+    const bool stopped = stop.load();
+    if (counting && (stopped || !stopOnEscape)) SetStatus(status);
     for (const MSG& msg : held) {
         if (msg.message == WM_QUIT)
             ::PostQuitMessage(static_cast<int>(msg.wParam));

@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <stdexcept>
+
+#include "platform/com_init_win.h"
 #include "platform/text_win.h"
 
 // The plan's values are the shell's own.
@@ -42,4 +45,37 @@ ShellResult SystemShellOps::Run(const ShellPlan& plan) {
     op.fFlags = static_cast<FILEOP_FLAGS>(work.Flags);
     int code = ::SHFileOperationW(&op);
     return {code, op.fAnyOperationsAborted != FALSE};
+}
+
+namespace {
+struct ShellWork {
+    std::shared_ptr<ShellJob> Job;
+    ShellOps* Ops;
+    ShellPlan Plan;
+};
+
+DWORD WINAPI RunShellWork(void* parameter) {
+    std::unique_ptr<ShellWork> work(static_cast<ShellWork*>(parameter));
+    {
+        // The shell's recycle bin and its dialogs want an apartment on their thread.
+        ComInitialization com;
+        try {
+            work->Job->Result = work->Ops->Run(work->Plan);
+        } catch (...) {
+            work->Job->Result = {-1, true};
+        }
+    }
+    ::SetEvent(work->Job->Done.get());
+    return 0;
+}
+}  // namespace
+
+std::shared_ptr<ShellJob> StartShellJob(ShellOps& ops, ShellPlan plan) {
+    auto job = std::make_shared<ShellJob>();
+    if (!job->Done) throw std::runtime_error("処理を始められません");
+    auto work = std::make_unique<ShellWork>(ShellWork{job, &ops, std::move(plan)});
+    UniqueKernelHandle thread(::CreateThread(nullptr, 0, &RunShellWork, work.get(), 0, nullptr));
+    if (!thread) throw std::runtime_error("処理を始められません");
+    work.release();  // the thread owns it now
+    return job;
 }

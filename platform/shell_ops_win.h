@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "fileops/shell_plan.h"
+#include "platform/unique_handle_win.h"
 
 class ShellOps {
 public:
@@ -12,7 +15,17 @@ public:
     virtual ShellResult Run(const ShellPlan& plan) = 0;
     // The window the shell's questions belong to: it stays disabled while they are open.
     virtual void SetOwner(HWND /*owner*/) {}
+    // True when Run may take long enough (copying gigabytes) to belong on a thread of its own.
+    virtual bool RunsOnWorker() const { return false; }
 };
+
+// One operation on a thread of its own: Done is set when it has ended, and Result holds its
+// answer from then on. ops must live until then.
+struct ShellJob {
+    ShellResult Result;
+    UniqueKernelHandle Done{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+};
+std::shared_ptr<ShellJob> StartShellJob(ShellOps& ops, ShellPlan plan);
 
 // True when the program runs under Wine (its ntdll exports wine_get_version).
 bool RunningUnderWine();
@@ -27,6 +40,7 @@ public:
     // the caller checked; the paths go to the shell in UTF-16, exactly as the listing found them.
     ShellResult Run(const ShellPlan& plan) override;
     void SetOwner(HWND owner) override { owner_ = owner; }
+    bool RunsOnWorker() const override { return true; }
 
 private:
     bool oneTargetPerSource_;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "app/file1_win.h"
 #include "commands/shortcut_text.h"
@@ -516,4 +517,31 @@ TEST_F(FileOps, ARenamedRowTakesItsSortedPlaceWhenItsTabIsShownAgain) {
     form->ClickMenu("mnRefresh");
     EXPECT_EQ(shown, ListCaptions(form->ListView1));
     EXPECT_NE(RowOf(*form, "zz.txt"), row);
+}
+
+// A copy that takes long runs beside the window: it answers and says it is working.
+TEST_F(FileOps, ALongShellOperationLeavesTheWindowAnsweringAndSaysSo) {
+    struct SlowShell final : ShellOps {
+        UniqueKernelHandle Go{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+        ShellResult Run(const ShellPlan&) override {
+            ::WaitForSingleObject(Go.get(), 5000);
+            return {};
+        }
+        bool RunsOnWorker() const override { return true; }
+    };
+    auto form = Start({src, dst});
+    SlowShell& shell = Install<SlowShell>(form->Shell);
+    form->ShowTab(0);
+    Select(*form, {"a.txt"});
+    form->ClickMenu("mnCopy");
+    form->ShowTab(1);
+    std::string seen;
+    std::thread watcher([&] {
+        ::Sleep(600);
+        seen = StatusText(form->StatusBar1);  // answered by the window while it waits
+        ::SetEvent(shell.Go.get());
+    });
+    form->ClickMenu("mnPaste");
+    watcher.join();
+    EXPECT_EQ(seen, "処理中…");
 }

@@ -90,7 +90,6 @@ std::vector<std::string> TabCaptions(HWND tabControl) {
 }
 
 struct ShellPromptAnswerer::State {
-    DWORD thread = ::GetCurrentThreadId();
     int answer = IDYES;
     std::atomic<bool> stop{false};
     std::atomic<int> answered{0};
@@ -102,7 +101,11 @@ struct ShellPromptAnswerer::State {
         auto& s = *reinterpret_cast<State*>(self);
         char cls[16] = {};
         ::GetClassNameA(hwnd, cls, sizeof cls);
-        if (!::IsWindowVisible(hwnd) || std::string(cls) != "#32770") return TRUE;
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(hwnd, &process);
+        if (process != ::GetCurrentProcessId() || !::IsWindowVisible(hwnd) ||
+            std::string(cls) != "#32770")
+            return TRUE;
         if (hwnd != s.pending) {
             s.pending = hwnd;
             s.answeredAt = ::GetTickCount();
@@ -118,7 +121,7 @@ struct ShellPromptAnswerer::State {
         auto& s = *static_cast<State*>(self);
         while (!s.stop) {
             if (s.pending && !::IsWindow(s.pending)) s.pending = nullptr;
-            ::EnumThreadWindows(s.thread, &Visit, reinterpret_cast<LPARAM>(&s));
+            ::EnumWindows(&Visit, reinterpret_cast<LPARAM>(&s));
             ::Sleep(10);
         }
         return 0;

@@ -94,9 +94,9 @@ std::string StatusText(HWND status);
 // Tab captions of a tab control, left to right.
 std::vector<std::string> TabCaptions(HWND tabControl);
 
-// Answers the shell's own questions (a dialog of the test's thread, such as the confirmation
-// of a delete) from a second thread, so that a shell call in a test never waits for a user.
-// A question still open two seconds after its answer is cancelled.
+// Answers the shell's own questions (a dialog of this process, such as the confirmation of a
+// delete, on whichever thread the shell runs) from a second thread, so that a shell call in a test
+// never waits for a user. A question still open two seconds after its answer is cancelled.
 class ShellPromptAnswerer {
 public:
     explicit ShellPromptAnswerer(int answer);  // IDYES, IDNO, IDCANCEL
