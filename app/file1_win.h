@@ -181,6 +181,8 @@ public:
     void PageForward();
     void PageBack();
     void ShowPopupMenu(const TMenuItem& menu, POINT screen);
+    // The shown form of PopupMenu1 or PopupMenu2.
+    HMENU RenderedPopup(const TMenuItem& menu) const;
     void OpenFromMenu(const std::string& folder);
     // The focus to the list, on its first row when it has rows.
     void FocusListTop();
@@ -415,6 +417,7 @@ private:
     bool terminated_ = false;
     UniqueMenu mainMenu_;
     UniqueMenu popup1_, popup2_;
+    int popup1First_ = 0;  // the first id of popup1_ as it was last numbered
     UniqueFont designFont_;
     TGlyphButtons toolGlyphs_;  // the tool buttons' pictures
     UniqueFont listFont_;
