@@ -25,6 +25,7 @@
 #include "fileops/scmake_win.h"
 #include "listing/listing_keys.h"
 #include "listing/wild_match.h"
+#include "navigation/completion.h"
 #include "platform/collator_win.h"
 #include "platform/glyph_buttons_win.h"
 #include "platform/launcher_win.h"
@@ -435,6 +436,7 @@ private:
     COLORREF fontColour_ = RGB(0, 0, 0);
     LOGFONTA listLogFont_{};
     std::string completionFolder_;   // the typed folder the completion list offers names of
+    CompletionList completion_;      // what the completion list shows
     std::uint64_t folderReads_ = 0;  // folders read into slots so far
 };
 

@@ -166,7 +166,9 @@ bool TFrmFile::WaitForReading(FolderReading& reading) {
         ::DispatchMessageA(&msg);
     }
     const bool stopped = reading.Stop.load();
-    if (stopped && counting) SetStatus(status);
+    // The count goes: a stopped reading leaves the list as it was, and a search for the
+    // completion list lists nothing.
+    if (counting) SetStatus(status);
     for (const MSG& msg : held) {
         if (msg.message == WM_QUIT)
             ::PostQuitMessage(static_cast<int>(msg.wParam));
