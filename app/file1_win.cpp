@@ -341,7 +341,16 @@ void TFrmFile::RefreshMainMenu() {
         mainMenu_.reset(RenderMenu(MainMenu1, false));
         ::SetMenu(hwnd_, mainMenu_.get());
     }
-    popup1_.reset(RenderMenu(PopupMenu1, true));
+    // The file list's popup may hold thousands of Pop commands, and Wine copies a whole menu
+    // for every item it inserts: it is rendered only when its items changed. Otherwise only
+    // the ids it moved by and the states of the designed items are written into it.
+    if (!popup1_ || leftOut > 0) {
+        popup1_.reset(RenderMenu(PopupMenu1, true));
+    } else {
+        if (tabs.Next != popup1First_) RenumberMenu(popup1_.get(), PopupMenu1);
+        SyncMenuItems(popup1_.get(), PopupMenu1, &IsPopupCommand);
+    }
+    popup1First_ = tabs.Next;
     popup2_.reset(RenderMenu(PopupMenu2, true));
     ::DrawMenuBar(hwnd_);
     // Told once: what was left out is gone from the model, so later refreshes fit.
@@ -356,15 +365,10 @@ void TFrmFile::ApplyViewChecks() {
 
 void TFrmFile::SyncMenus() {
     ApplyViewChecks();
-    auto sync = [](HMENU menu, const TMenuItem& root, auto& self) -> void {
-        for (const TMenuItem& item : root.Items) {
-            SyncMenuItem(menu, item);
-            self(menu, item, self);
-        }
-    };
-    sync(mainMenu_.get(), MainMenu1, sync);
-    sync(popup1_.get(), PopupMenu1, sync);
-    sync(popup2_.get(), PopupMenu2, sync);
+    SyncMenuItems(mainMenu_.get(), MainMenu1);
+    // The Pop commands never change between renderings.
+    SyncMenuItems(popup1_.get(), PopupMenu1, &IsPopupCommand);
+    SyncMenuItems(popup2_.get(), PopupMenu2);
     ::DrawMenuBar(hwnd_);
 }
 
@@ -735,10 +739,13 @@ void TFrmFile::RelayDisabledButtonHint(HWND from, LPARAM point) {
     ::SendMessageA(Tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
+HMENU TFrmFile::RenderedPopup(const TMenuItem& menu) const {
+    return &menu == &PopupMenu2 ? popup2_.get() : popup1_.get();
+}
+
 void TFrmFile::ShowPopupMenu(const TMenuItem& menu, POINT screen) {
-    HMENU handle = &menu == &PopupMenu2 ? popup2_.get() : popup1_.get();
-    ::TrackPopupMenu(handle, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_,
-                     nullptr);
+    ::TrackPopupMenu(RenderedPopup(menu), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                     hwnd_, nullptr);
 }
 
 LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

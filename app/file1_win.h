@@ -27,6 +27,7 @@
 #include "fileops/scmake_win.h"
 #include "listing/listing_keys.h"
 #include "listing/wild_match.h"
+#include "navigation/completion.h"
 #include "navigation/focus_stops.h"
 #include "platform/collator_win.h"
 #include "platform/glyph_buttons_win.h"
@@ -184,6 +185,8 @@ public:
     void PageForward();
     void PageBack();
     void ShowPopupMenu(const TMenuItem& menu, POINT screen);
+    // The shown form of PopupMenu1 or PopupMenu2.
+    HMENU RenderedPopup(const TMenuItem& menu) const;
     void OpenFromMenu(const std::string& folder);
     // The focus to the list, on its first row when it has rows.
     void FocusListTop();
@@ -431,6 +434,7 @@ private:
     bool terminated_ = false;
     UniqueMenu mainMenu_;
     UniqueMenu popup1_, popup2_;
+    int popup1First_ = 0;  // the first id of popup1_ as it was last numbered
     UniqueFont designFont_;
     TGlyphButtons toolGlyphs_;  // the tool buttons' pictures
     UniqueFont listFont_;
@@ -448,6 +452,7 @@ private:
     COLORREF fontColour_ = RGB(0, 0, 0);
     LOGFONTA listLogFont_{};
     std::string completionFolder_;   // the typed folder the completion list offers names of
+    CompletionList completion_;      // what the completion list shows
     std::string maskBeforeEdit_;     // the mask box's text when it got the keys
     std::string reopenText_;         // what a refused rename had typed
     std::string reopenReason_;       // and why it was refused

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <unordered_map>
 
 #include "app/sjis.h"
 #include "app/split_fields.h"
@@ -24,11 +25,34 @@ GroupedCaption SplitCaption(std::string_view caption) {
     return {true, std::string(caption.substr(0, bar)), std::string(caption.substr(bar + 1))};
 }
 
-TMenuItem& GroupFor(TMenuItem& popup, const std::string& caption) {
-    return GroupItem(popup, kFirstPopupCommand, kPopupGroupName, caption);
+// Group captions and their places among the popup's items: thousands of grouped lines must
+// not each search the whole popup.
+using GroupPlaces = std::unordered_map<std::string, std::size_t>;
+
+TMenuItem& GroupFor(TMenuItem& popup, const std::string& caption, GroupPlaces* places) {
+    if (!places) return GroupItem(popup, kFirstPopupCommand, kPopupGroupName, caption);
+    const auto [place, added] = places->try_emplace(caption, popup.Items.size());
+    if (!added) return popup.Items[place->second];
+    return GroupItem(popup, popup.Items.size(), kPopupGroupName, caption);
+}
+
+void AddItem(TMenuItem& popup, std::string_view caption, std::string_view shortCutText,
+             const SystemKeyName& systemName, GroupPlaces* places) {
+    GroupedCaption grouped = SplitCaption(caption);
+    TMenuItem item;
+    item.Name = kPopupCommandName;
+    item.Caption = grouped.Item;
+    if (!shortCutText.empty()) item.ShortCut = TextToShortCut(shortCutText, systemName);
+    item.Tag = grouped.HasGroup ? 1 : 0;
+    TMenuItem& parent = grouped.HasGroup ? GroupFor(popup, grouped.Group, places) : popup;
+    parent.Items.push_back(std::move(item));
 }
 
 }  // namespace
+
+bool IsPopupCommand(const TMenuItem& item) {
+    return item.Name == kPopupCommandName || item.Name == kPopupGroupName;
+}
 
 std::optional<PopLine> ParsePopLine(std::string_view line) {
     if (!TSettings::InFamily(line, kPopPrefix) || !TSettings::HasName(line)) return std::nullopt;
@@ -49,21 +73,15 @@ std::optional<PopLine> ParsePopLine(std::string_view line) {
 
 void AddPopupItem(TMenuItem& popup, std::string_view caption, std::string_view shortCutText,
                   const SystemKeyName& systemName) {
-    GroupedCaption grouped = SplitCaption(caption);
-    TMenuItem item;
-    item.Name = kPopupCommandName;
-    item.Caption = grouped.Item;
-    if (!shortCutText.empty()) item.ShortCut = TextToShortCut(shortCutText, systemName);
-    item.Tag = grouped.HasGroup ? 1 : 0;
-    TMenuItem& parent = grouped.HasGroup ? GroupFor(popup, grouped.Group) : popup;
-    parent.Items.push_back(std::move(item));
+    AddItem(popup, caption, shortCutText, systemName, nullptr);
 }
 
 void BuildPopupMenu(TMenuItem& popup, const TSettings& settings, const SystemKeyName& systemName) {
     if (popup.Items.size() > kFirstPopupCommand) popup.Items.resize(kFirstPopupCommand);
+    GroupPlaces places;
     for (const std::string& line : settings.Lines()) {
         if (std::optional<PopLine> pop = ParsePopLine(line))
-            AddPopupItem(popup, pop->Caption, pop->ShortCutText, systemName);
+            AddItem(popup, pop->Caption, pop->ShortCutText, systemName, &places);
     }
     TMenuItem separator;
     separator.Caption = "-";
@@ -75,12 +93,9 @@ void BuildPopupMenu(TMenuItem& popup, const TSettings& settings, const SystemKey
 }
 
 MenuNumbering NumberPopupMenu(TMenuItem& popup, int first, int end) {
-    auto isCommand = [](const TMenuItem& item) {
-        return item.Name == kPopupCommandName || item.Name == kPopupGroupName;
-    };
     std::vector<TMenuItem>& items = popup.Items;
-    const auto from = std::find_if(items.begin(), items.end(), isCommand);
-    const auto to = std::find_if_not(from, items.end(), isCommand);
+    const auto from = std::find_if(items.begin(), items.end(), IsPopupCommand);
+    const auto to = std::find_if_not(from, items.end(), IsPopupCommand);
     const std::size_t at = static_cast<std::size_t>(from - items.begin());
     TMenuItem commands;
     commands.Items.assign(std::make_move_iterator(from), std::make_move_iterator(to));

@@ -21,6 +21,8 @@ inline constexpr const char* kPropertyCaption = "ﾌﾟﾛﾊﾟﾃｨ(&R)";
 
 // Items before this index are the designed ones (the sort submenu and its separator).
 inline constexpr std::size_t kFirstPopupCommand = 2;
+// True for the items the Pop lines make (their commands and group submenus).
+bool IsPopupCommand(const TMenuItem& item);
 
 struct PopLine {
     std::string Caption;       // "item" or "group|item"

@@ -11,6 +11,7 @@
 
 void TFrmFile::BuildPopupMenu() {
     ::BuildPopupMenu(PopupMenu1, Settings, &SystemKeyNameText);
+    popup1_.reset();  // rendered anew by the refresh
     RefreshMainMenu();
 }
 

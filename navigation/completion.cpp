@@ -1,28 +1,63 @@
 #include "navigation/completion.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "app/sjis.h"
 #include "commands/shortcut_text.h"
 
 namespace {
 
-// Folders first, then files, each group in collator order.
-std::vector<std::string> Ordered(std::vector<std::string> folders, std::vector<std::string> files,
-                                 const Collator& collator) {
-    auto less = [&](const std::string& a, const std::string& b) {
-        return collator.Compare(a, b) < 0;
+struct Candidate {
+    std::string_view Name;
+    bool Folder;
+};
+
+// Folders first, then files, each group in collator order; only the first most are placed.
+// One sort key per name: comparing keys bytewise is far cheaper than asking the locale at
+// every comparison.
+CompletionList Ordered(const std::vector<Candidate>& found, const Collator& collator,
+                       std::size_t most) {
+    std::string keys;
+    std::vector<std::size_t> ends;
+    ends.reserve(found.size());
+    for (const Candidate& candidate : found) {
+        collator.AppendSortKey(candidate.Name, keys);
+        ends.push_back(keys.size());
+    }
+    auto key = [&](std::size_t i) {
+        const std::size_t from = i == 0 ? 0 : ends[i - 1];
+        return std::string_view(keys).substr(from, ends[i] - from);
     };
-    std::stable_sort(folders.begin(), folders.end(), less);
-    std::stable_sort(files.begin(), files.end(), less);
-    std::vector<std::string> out;
-    out.reserve(folders.size() + files.size());
-    for (std::string& name : folders) out.push_back(std::move(name) + kFolderMark);
-    for (std::string& name : files) out.push_back(std::move(name));
-    return out;
+    std::vector<std::size_t> order(found.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    // Equal names keep the order they were found in.
+    auto less = [&](std::size_t a, std::size_t b) {
+        if (found[a].Folder != found[b].Folder) return found[a].Folder;
+        const int c = key(a).compare(key(b));
+        return c != 0 ? c < 0 : a < b;
+    };
+    const std::size_t shown = std::min(most, order.size());
+    std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(shown),
+                      order.end(), less);
+    CompletionList list;
+    list.More = order.size() - shown;
+    list.Names.reserve(shown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const Candidate& candidate = found[order[i]];
+        list.Names.emplace_back(candidate.Name);
+        if (candidate.Folder) list.Names.back() += kFolderMark;
+    }
+    return list;
 }
 
 }  // namespace
+
+std::vector<std::string> CompletionList::Lines() const {
+    std::vector<std::string> lines = Names;
+    if (More > 0) lines.push_back("…他 " + std::to_string(More) + " 件");
+    return lines;
+}
 
 std::optional<CompletionQuery> CompletionFor(std::string_view boxText, std::string_view slotFolder,
                                              std::string_view currentFolder) {
@@ -42,25 +77,26 @@ std::optional<CompletionQuery> CompletionFor(std::string_view boxText, std::stri
     return query;
 }
 
-std::vector<std::string> TabCandidates(const TTabSlot& slot, std::string_view prefix,
-                                       const Collator& collator) {
-    std::vector<std::string> folders, files;
+CompletionList TabCandidates(const TTabSlot& slot, std::string_view prefix,
+                             const Collator& collator, std::size_t most) {
+    std::vector<Candidate> found;
     for (std::size_t i = 0; i < slot.Names.size() && i < slot.Kinds.size(); ++i) {
         const std::string& name = slot.Names[i];
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
-        (slot.Kinds[i] == '0' ? folders : files).push_back(name);
+        found.push_back({name, slot.Kinds[i] == '0'});
     }
-    return Ordered(std::move(folders), std::move(files), collator);
+    return Ordered(found, collator, most);
 }
 
-std::vector<std::string> DiskCandidates(const std::vector<DirEntry>& found,
-                                        const Collator& collator) {
-    std::vector<std::string> folders, files;
+CompletionList DiskCandidates(const std::vector<DirEntry>& found, const Collator& collator,
+                              std::size_t most) {
+    std::vector<Candidate> candidates;
+    candidates.reserve(found.size());
     for (const DirEntry& entry : found) {
         if (entry.Name == "." || entry.Name == "..") continue;
-        (entry.Attributes & kAttrDirectory ? folders : files).push_back(entry.Name);
+        candidates.push_back({entry.Name, (entry.Attributes & kAttrDirectory) != 0});
     }
-    return Ordered(std::move(folders), std::move(files), collator);
+    return Ordered(candidates, collator, most);
 }
 
 CompletionPick PickCompletion(CompletionKey key, std::string_view typedFolder,
@@ -94,6 +130,13 @@ CompletionPick PickCompletion(CompletionKey key, std::string_view typedFolder,
         pick.Action = CompletionAction::OpenFile;
     }
     return pick;
+}
+
+CompletionPick PickCompletionLine(CompletionKey key, std::string_view typedFolder,
+                                  const CompletionList& list, std::optional<std::size_t> index) {
+    if (index && *index >= list.Names.size()) return PickCompletion(CompletionKey::Escape, "", {});
+    return PickCompletion(key, typedFolder,
+                          index ? std::optional<std::string>(list.Names[*index]) : std::nullopt);
 }
 
 FolderBoxKeyResult FolderBoxKeyDown(int key, bool ctrl, bool alt, std::string_view boxText,

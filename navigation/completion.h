@@ -31,14 +31,25 @@ std::optional<CompletionQuery> CompletionFor(std::string_view boxText, std::stri
 // Folders carry one trailing blank as their mark; files are plain names.
 inline constexpr char kFolderMark = ' ';
 
+// A folder of 100,000 names would fill the list for seconds and help nobody: the list holds
+// the first names in order, and a last line tells how many more there are.
+inline constexpr std::size_t kCompletionMost = 2000;
+
+struct CompletionList {
+    std::vector<std::string> Names;  // the first names in order, folders marked
+    std::size_t More = 0;            // names that matched beyond these
+    // The lines as listed: the names, then "…他 N 件" when more matched.
+    std::vector<std::string> Lines() const;
+};
+
 // The list from the tab's entries whose names begin with prefix (byte for byte, case
 // counts): folders first, then files, each in collator order.
-std::vector<std::string> TabCandidates(const TTabSlot& slot, std::string_view prefix,
-                                       const Collator& collator);
+CompletionList TabCandidates(const TTabSlot& slot, std::string_view prefix,
+                             const Collator& collator, std::size_t most = kCompletionMost);
 // The list from what a disk search found (the search did the matching): "." and ".." left
 // out, hidden entries kept.
-std::vector<std::string> DiskCandidates(const std::vector<DirEntry>& found,
-                                        const Collator& collator);
+CompletionList DiskCandidates(const std::vector<DirEntry>& found, const Collator& collator,
+                              std::size_t most = kCompletionMost);
 
 enum class CompletionKey { Enter, Backslash, Escape };
 
@@ -64,6 +75,10 @@ struct CompletionPick {
 // tab's old entries and later commands act on them.
 CompletionPick PickCompletion(CompletionKey key, std::string_view typedFolder,
                               const std::optional<std::string>& selected);
+// The same for line index of list (nothing when no line is selected). The line that counts
+// the rest names nothing to open: the box gets the keys back, to type more of the name.
+CompletionPick PickCompletionLine(CompletionKey key, std::string_view typedFolder,
+                                  const CompletionList& list, std::optional<std::size_t> index);
 
 // What a key does in the folder box (the key keeps its usual effect in the edit as well).
 struct FolderBoxKeyResult {

@@ -10,7 +10,7 @@
 
 #include "app/file1_win.h"
 #include "navigation/completion.h"
-#include "navigation/find_entry_win.h"
+#include "navigation/folder_reading_win.h"
 #include "navigation/path_text.h"
 #include "platform/text_win.h"
 
@@ -84,16 +84,6 @@ LRESULT CALLBACK CompletionProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-std::string ListBoxLine(HWND list, LRESULT index) {
-    LRESULT length = ::SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) return {};
-    std::string line(static_cast<std::size_t>(length) + 1, '\0');
-    length = ::SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                            reinterpret_cast<LPARAM>(line.data()));
-    line.resize(length == LB_ERR ? 0 : static_cast<std::size_t>(length));
-    return line;
-}
-
 }  // namespace
 
 void TFrmFile::HookFolderBox() {
@@ -142,18 +132,20 @@ void TFrmFile::BuildCompletion() {
     std::optional<CompletionQuery> query =
         CompletionFor(WindowText(CmbDir), slot.Folder, CurrentFolder());
     if (!query) return;
-    std::vector<std::string> lines;
     if (query->FromTab) {
-        lines = TabCandidates(slot, query->Prefix, Collator);
+        completion_ = TabCandidates(slot, query->Prefix, Collator);
     } else {
-        std::vector<DirEntry> found;
-        SearchDisk(LongSearchPattern(query->Pattern), [&](const DirEntry& entry) {
-            found.push_back(entry);
-            return true;
-        });
-        lines = DiskCandidates(found, Collator);
+        if (activeReading_) return;
+        // A folder of 100,000 names takes seconds to search: the window answers meanwhile, and
+        // Esc stops the search and opens no list.
+        std::shared_ptr<FolderReading> search =
+            StartCompletionSearch(LongSearchPattern(query->Pattern));
+        if (!WaitForReading(*search)) return;
+        if (!search->Error.empty()) throw std::runtime_error(search->Error);
+        completion_ = std::move(search->Completion);
     }
     completionFolder_ = query->Folder;
+    const std::vector<std::string> lines = completion_.Lines();
     // The lines come in their order: the list itself does not sort.
     ::SendMessageA(lstHokan, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(lstHokan, LB_RESETCONTENT, 0, 0);
@@ -178,10 +170,10 @@ bool TFrmFile::lstHokanKeyDown(int key) {
         pressed = CompletionKey::Escape;
     else
         return false;
-    std::optional<std::string> selected;
-    LRESULT index = ::SendMessageA(lstHokan, LB_GETCURSEL, 0, 0);
-    if (index != LB_ERR) selected = ListBoxLine(lstHokan, index);
-    const CompletionPick pick = PickCompletion(pressed, completionFolder_, selected);
+    std::optional<std::size_t> line;
+    const LRESULT index = ::SendMessageA(lstHokan, LB_GETCURSEL, 0, 0);
+    if (index != LB_ERR) line = static_cast<std::size_t>(index);
+    const CompletionPick pick = PickCompletionLine(pressed, completionFolder_, completion_, line);
     switch (pick.Action) {
         case CompletionAction::None: break;
         case CompletionAction::CompleteFolder:

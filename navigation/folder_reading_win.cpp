@@ -3,6 +3,7 @@
 #include <winnetwk.h>
 
 #include <exception>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -97,16 +98,14 @@ namespace {
 
 struct ReadingJob {
     std::shared_ptr<FolderReading> Reading;
-    std::string Folder;
-    bool ShowHidden;
-    std::int8_t SortKind;
+    std::function<void(FolderReading&)> Work;
 };
 
 DWORD WINAPI RunReading(void* parameter) {
     std::unique_ptr<ReadingJob> job(static_cast<ReadingJob*>(parameter));
     FolderReading& reading = *job->Reading;
     try {
-        ReadFolderEntries(job->Folder, job->ShowHidden, job->SortKind, reading);
+        job->Work(reading);
     } catch (const std::exception& e) {
         reading.Error = e.what();
     } catch (...) {
@@ -116,13 +115,10 @@ DWORD WINAPI RunReading(void* parameter) {
     return 0;
 }
 
-}  // namespace
-
-std::shared_ptr<FolderReading> StartFolderReading(const std::string& folder, bool showHidden,
-                                                  std::int8_t sortKind) {
+std::shared_ptr<FolderReading> StartReading(std::function<void(FolderReading&)> work) {
     auto reading = std::make_shared<FolderReading>();
     if (!reading->Done) throw std::runtime_error("読込を始められません");
-    auto job = std::make_unique<ReadingJob>(ReadingJob{reading, folder, showHidden, sortKind});
+    auto job = std::make_unique<ReadingJob>(ReadingJob{reading, std::move(work)});
     // A plain system thread, left to end on its own: a stopped reading that hangs in the file
     // system (a server that does not answer) must not hold up the window, and nobody waits
     // for it. It runs below the window's priority, so the window answers at once.
@@ -133,4 +129,24 @@ std::shared_ptr<FolderReading> StartFolderReading(const std::string& folder, boo
     ::SetThreadPriority(thread.get(), THREAD_PRIORITY_BELOW_NORMAL);
     ::ResumeThread(thread.get());
     return reading;
+}
+
+}  // namespace
+
+std::shared_ptr<FolderReading> StartFolderReading(const std::string& folder, bool showHidden,
+                                                  std::int8_t sortKind) {
+    return StartReading(
+        [=](FolderReading& reading) { ReadFolderEntries(folder, showHidden, sortKind, reading); });
+}
+
+std::shared_ptr<FolderReading> StartCompletionSearch(const std::string& pattern) {
+    return StartReading([pattern](FolderReading& reading) {
+        std::vector<DirEntry> found;
+        SearchDisk(pattern, [&](const DirEntry& entry) {
+            found.push_back(entry);
+            reading.Count.store(static_cast<std::int64_t>(found.size()), std::memory_order_relaxed);
+            return !reading.Stop.load(std::memory_order_relaxed);
+        });
+        if (!reading.Stop.load()) reading.Completion = DiskCandidates(found, WinCollator());
+    });
 }

@@ -173,7 +173,9 @@ bool TFrmFile::WaitForWorker(HANDLE done, std::atomic<bool>* stopOnEscape,
         ::DispatchMessageA(&msg);
     }
     const bool stopped = stop.load();
-    if (counting && (stopped || !stopOnEscape)) SetStatus(status);
+    // The count goes: a stopped reading leaves the list as it was, a search for the completion
+    // list lists nothing, and the shell's work ends in the status its caller writes.
+    if (counting) SetStatus(status);
     for (const MSG& msg : held) {
         if (msg.message == WM_QUIT)
             ::PostQuitMessage(static_cast<int>(msg.wParam));

@@ -8,9 +8,12 @@
 // A menu bar (popup = false) or a popup menu with every item of root, with shortcut texts
 // after a tab. Items carry their Command as id.
 HMENU RenderMenu(const TMenuItem& root, bool popup);
-// Copies Checked/Enabled of item (and its radio bullet) and its text with the current
-// shortcut into the rendered menu.
-void SyncMenuItem(HMENU menu, const TMenuItem& item);
+// Copies Checked/Enabled (and the radio bullet) and the text with the current shortcut of
+// every item below root into menu, rendered from root. Items for which keep is true are left
+// as they were rendered, with everything inside them.
+void SyncMenuItems(HMENU menu, const TMenuItem& root, bool (*keep)(const TMenuItem&) = nullptr);
+// Gives the items of menu, rendered from root, the ids root holds now.
+void RenumberMenu(HMENU menu, const TMenuItem& root);
 // The text shown for an item: caption, then a tab and the shortcut.
 std::string MenuItemText(const TMenuItem& item);
 // The system's name of a key that has no name of our own ("" when it has none either); the

@@ -41,10 +41,10 @@ TEST(CompletionTest, CandidatesListFoldersFirstThenFilesEachInOrder) {
     slot.Names = {"Report", "re2", "readme", "Res", "rea", "b"};
     slot.Kinds = "101001";
     // The tab's entries: the prefix is compared byte for byte, case counts.
-    EXPECT_EQ(TabCandidates(slot, "re", collator), (Names{"re2 ", "rea ", "readme"}));
-    EXPECT_EQ(TabCandidates(slot, "", collator),
+    EXPECT_EQ(TabCandidates(slot, "re", collator).Names, (Names{"re2 ", "rea ", "readme"}));
+    EXPECT_EQ(TabCandidates(slot, "", collator).Names,
               (Names{"re2 ", "rea ", "Res ", "b", "readme", "Report"}));
-    EXPECT_EQ(TabCandidates(slot, "x", collator), Names{});
+    EXPECT_EQ(TabCandidates(slot, "x", collator).Names, Names{});
 
     // The disk's: the search matched already; dot entries go, hidden ones stay.
     std::vector<DirEntry> found(5);
@@ -52,7 +52,28 @@ TEST(CompletionTest, CandidatesListFoldersFirstThenFilesEachInOrder) {
     const std::uint32_t attributes[] = {kAttrDirectory, kAttrDirectory, kAttrHidden,
                                         kAttrDirectory | kAttrHidden, kAttrDirectory};
     for (std::size_t i = 0; i < found.size(); ++i) found[i] = {names[i], attributes[i], 0, {}};
-    EXPECT_EQ(DiskCandidates(found, collator), (Names{"data ", "Data2 ", "dat.txt"}));
+    EXPECT_EQ(DiskCandidates(found, collator).Names, (Names{"data ", "Data2 ", "dat.txt"}));
+}
+
+TEST(CompletionTest, LongListsShowTheFirstNamesInOrderAndALastLineCountingTheRest) {
+    PlainCollator collator;
+    TTabSlot slot;
+    slot.Names = {"f3", "ab", "d2", "AB", "f2", "d1"};
+    slot.Kinds = "110110";
+    // Folders first; names equal but for case keep the order they were found in.
+    CompletionList list = TabCandidates(slot, "", collator, 4);
+    EXPECT_EQ(list.Lines(), (Names{"d1 ", "d2 ", "ab", "AB", "…他 2 件"}));
+    EXPECT_EQ(TabCandidates(slot, "f", collator, 4).Lines(), (Names{"f2", "f3"}));
+
+    // The counting line opens nothing and gives the box the keys back; the others pick as ever.
+    auto pick = [&](CompletionKey key, std::optional<std::size_t> line) {
+        const CompletionPick p = PickCompletionLine(key, "C:\\big\\", list, line);
+        return std::to_string(int(p.Action)) + (p.FocusBox ? " box " : " list ") + p.Path;
+    };
+    EXPECT_EQ(pick(CompletionKey::Enter, 4), "0 box ");
+    EXPECT_EQ(pick(CompletionKey::Backslash, 4), "0 box ");
+    EXPECT_EQ(pick(CompletionKey::Enter, 0), "2 list C:\\big\\d1");
+    EXPECT_EQ(pick(CompletionKey::Enter, std::nullopt), "0 list ");
 }
 
 // "action|box text|path|folder/name|focus" after a key in the list.

@@ -102,6 +102,40 @@ TEST_F(PopupCommands, StartUpBuildsTheGroupsAndAppliesMenuKeysWhichWorkFromTheLi
     EXPECT_TRUE(ui.Shown.empty());
 }
 
+TEST_F(PopupCommands, TheShownPopupFollowsNewIdsAndChecksAndIsRenderedAgainOnlyForPopLines) {
+    auto form = Start("Popa=,C:\\t\\a.exe,2\r\nPopg|b=,C:\\t\\b.exe,2\r\n");
+    auto expectInStep = [](HMENU menu, const TMenuItem& root, auto& self) -> void {
+        ASSERT_EQ(::GetMenuItemCount(menu), static_cast<int>(root.Items.size()));
+        for (std::size_t i = 0; i < root.Items.size(); ++i) {
+            MENUITEMINFOA mii{};
+            mii.cbSize = sizeof mii;
+            mii.fMask = MIIM_ID | MIIM_STATE | MIIM_SUBMENU;
+            ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &mii);
+            EXPECT_EQ(static_cast<int>(mii.wID), root.Items[i].Command) << root.Items[i].Caption;
+            EXPECT_EQ((mii.fState & MFS_CHECKED) != 0, root.Items[i].Checked);
+            if (mii.hSubMenu) self(mii.hSubMenu, root.Items[i], self);
+        }
+    };
+    const HMENU shown = form->RenderedPopup(form->PopupMenu1);
+    const int before = Command(*form, "a").Command;
+    // A bookmark grows the main menu, and every id after it moves on; a sort moves the check.
+    form->AddBookmarkItem("C:\\", 1, "");
+    form->mnSortNameClick(2);
+    EXPECT_GT(Command(*form, "a").Command, before);
+    EXPECT_EQ(form->RenderedPopup(form->PopupMenu1), shown);
+    expectInStep(shown, form->PopupMenu1, expectInStep);
+    SelectCaptions(form->ListView1, {"a.txt"});
+    ::SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(Command(*form, "b", "g").Command, 0), 0);
+    ASSERT_EQ(launcher->Plans.size(), 1u);
+    EXPECT_EQ(launcher->Plans[0].Program, "C:\\t\\b.exe");
+
+    // Changed Pop lines are shown.
+    form->Settings.Set("Popc", ",C:\\t\\c.exe,2");
+    form->BuildPopupMenu();
+    Command(*form, "c");
+    expectInStep(form->RenderedPopup(form->PopupMenu1), form->PopupMenu1, expectInStep);
+}
+
 TEST_F(PopupCommands, OpenEachOpensEverySelectedFileOrStartsAProgramOnItsOwn) {
     auto form = Start(
         "Popview=,C:\\t\\view.exe %file,1\r\n"
