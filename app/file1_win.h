@@ -266,6 +266,8 @@ public:
     bool MoveFocusByKey(FocusStop at, int key);
     // Selects and focuses the row of the slot entry named name when the list shows it.
     bool FocusRowNamed(const std::string& name);
+    // The same after going up, the status line kept.
+    void FocusRowCameFrom(const std::string& name);
 
     // ---- launching (commands/)
     // The Pop part of PopupMenu1 built anew from the settings, and rendered.

@@ -4,18 +4,25 @@
 #include "app/file1_win.h"
 #include "app/history.h"
 #include "navigation/path_text.h"
+#include "platform/text_win.h"
+
+void TFrmFile::FocusRowCameFrom(const std::string& name) {
+    // The folder we came out of gets the focus, as in the shell's own windows; the status
+    // line goes on telling of the folder just listed.
+    const std::string status = StatusBarText(StatusBar1);
+    if (FocusRowNamed(name)) SetStatus(status);
+}
 
 void TFrmFile::GoUp() {
     int slot = CurrentSlot();
     if (slot < 0) return;
     const std::string folder = TabSlots[slot].Folder;
     if (folder.size() == 3 && folder.compare(1, 2, ":\\") == 0) {
-        if (OpenFolder(kDrivesFolder, true)) FocusRowNamed(folder);
+        if (OpenFolder(kDrivesFolder, true)) FocusRowCameFrom(folder);
         return;
     }
     std::string parent = ParentPath(folder);
-    // The folder we came out of keeps the focus, as in the shell's own windows.
-    if (parent != folder && OpenFolder(parent, true)) FocusRowNamed(TabCaption(folder));
+    if (parent != folder && OpenFolder(parent, true)) FocusRowCameFrom(TabCaption(folder));
 }
 
 void TFrmFile::GoBack() {

@@ -44,15 +44,6 @@ bool IsPointerButton(UINT m) {
            (m >= WM_NCLBUTTONDOWN && m <= WM_NCXBUTTONDBLCLK);
 }
 
-std::string StatusBarText(HWND status) {
-    // Wine may count the length in characters: room for two bytes each.
-    const auto length = LOWORD(::SendMessageA(status, SB_GETTEXTLENGTHA, 0, 0));
-    std::string text(2u * length + 1u, '\0');
-    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
-
 }  // namespace
 
 std::int64_t LocalTimeBias() {

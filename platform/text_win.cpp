@@ -1,5 +1,9 @@
 #include "platform/text_win.h"
 
+#include <commctrl.h>
+
+#include <cstring>
+
 #include "app/wide_escape.h"
 #include "navigation/path_text.h"
 
@@ -8,6 +12,15 @@ std::string WindowText(HWND hwnd) {
     std::string text(static_cast<std::size_t>(n > 0 ? n : 0) + 1, '\0');
     n = ::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+    return text;
+}
+
+std::string StatusBarText(HWND status) {
+    // Wine may count the length in characters: room for two bytes each.
+    const auto length = LOWORD(::SendMessageA(status, SB_GETTEXTLENGTHA, 0, 0));
+    std::string text(2u * length + 1u, '\0');
+    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::strlen(text.c_str()));
     return text;
 }
 

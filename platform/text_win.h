@@ -9,6 +9,8 @@
 #include <string>
 
 std::string WindowText(HWND hwnd);
+// The text of the first part of a status bar.
+std::string StatusBarText(HWND status);
 std::string CurrentDirectory();
 // A UTF-16 text in the ANSI code page; a character with no exact Shift-JIS form (none that
 // round-trips) becomes its escape instead of '?' or a look-alike.
