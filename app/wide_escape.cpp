@@ -8,8 +8,6 @@ int HexValue(char c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 }  // namespace
 
 void AppendEscape(std::string& text, char16_t unit) {
@@ -34,24 +32,6 @@ bool HasEscapes(std::string_view text) {
          i = text.find(kEscapeMark, i + 1))
         if (EscapeAt(text, i)) return true;
     return false;
-}
-
-std::string ShownText(std::string_view text) {
-    std::string shown;
-    shown.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const std::optional<char16_t> unit = EscapeAt(text, i);
-        if (!unit) {
-            shown += text[i++];
-            continue;
-        }
-        i += kEscapeLength;
-        // The second half of a pair shows nothing of its own.
-        const std::optional<char16_t> next = EscapeAt(text, i);
-        if (IsHighSurrogate(*unit) && next && IsLowSurrogate(*next)) i += kEscapeLength;
-        shown += kEscapeMark;
-    }
-    return shown;
 }
 
 bool NamesOneFile(std::string_view text) {

@@ -22,9 +22,6 @@ void AppendEscape(std::string& text, char16_t unit);
 // The unit of the escape that starts at text[pos], or nothing when none starts there.
 std::optional<char16_t> EscapeAt(std::string_view text, std::size_t pos);
 bool HasEscapes(std::string_view text);
-// The text for a control that only shows ANSI text: one '?' for each character that has
-// no Shift-JIS form (a surrogate pair is one character).
-std::string ShownText(std::string_view text);
 // True when the text names at most one file: no '*', and no '?' that is not an escape.
 bool NamesOneFile(std::string_view text);
 

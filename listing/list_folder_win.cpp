@@ -160,7 +160,10 @@ void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
 
 void TFrmFile::ListView1GetDispInfoW(NMLVDISPINFOW& info) {
     LVITEMW& wideItem = info.item;
-    std::string text(4096, '\0');
+    // A name of 255 units, each an escape of 5 bytes at the most, fits: no allocation per
+    // row drawn.
+    char text[2048];
+    text[0] = '\0';
     NMLVDISPINFOA narrow{};
     narrow.hdr = info.hdr;
     LVITEMA& item = narrow.item;
@@ -169,14 +172,13 @@ void TFrmFile::ListView1GetDispInfoW(NMLVDISPINFOW& info) {
     item.iSubItem = wideItem.iSubItem;
     item.state = wideItem.state;
     item.stateMask = wideItem.stateMask;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
+    item.pszText = text;
+    item.cchTextMax = static_cast<int>(sizeof text);
     ListView1GetDispInfo(narrow);
     wideItem.iImage = item.iImage;
     wideItem.state = item.state;
     wideItem.stateMask = item.stateMask;
     if ((wideItem.mask & LVIF_TEXT) && wideItem.pszText && wideItem.cchTextMax > 0) {
-        text.resize(std::strlen(text.c_str()));
         const std::wstring shown = WideText(text);
         const std::size_t n =
             std::min<std::size_t>(shown.size(), static_cast<std::size_t>(wideItem.cchTextMax) - 1);

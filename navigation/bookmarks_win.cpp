@@ -68,7 +68,7 @@ void TFrmFile::popDirDeleteClick() {
     // releases it even when the current directory is another tab's folder inside it.
     ::SetCurrentDirectoryW(WideText(ParentPath(folder)).c_str());
     // The shell still asks its own question; Shift deletes for good.
-    if (Shell->Run(DeletePlan({folder}, ::GetKeyState(VK_SHIFT) < 0)).Code != 0) return;
+    if (RunShell(DeletePlan({folder}, ::GetKeyState(VK_SHIFT) < 0)).Code != 0) return;
     if (::SetCurrentDirectoryW(WideText(folder).c_str()))
         return;  // refused or cancelled: still there
     if (TabCtrl_GetItemCount(TabControl1) <= 1)

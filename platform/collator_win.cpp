@@ -7,10 +7,6 @@
 
 namespace {
 // A name holding a character the code page cannot is ordered by its real characters.
-bool HasEscapes(std::string_view text) {
-    return text.find(wide::kEscapeMark) != std::string_view::npos && wide::HasEscapes(text);
-}
-
 std::string WideSortKey(std::string_view text) {
     const std::wstring units = WideText(std::string(text));
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
@@ -27,9 +23,12 @@ std::string WideSortKey(std::string_view text) {
 }  // namespace
 
 int WinCollator::Compare(std::string_view a, std::string_view b) const {
-    if (HasEscapes(a) || HasEscapes(b)) {
-        const std::string keyA = WideSortKey(a), keyB = WideSortKey(b);
-        return keyA < keyB ? -1 : (keyB < keyA ? 1 : 0);
+    if (wide::HasEscapes(a) || wide::HasEscapes(b)) {
+        const std::wstring wideA = WideText(std::string(a)), wideB = WideText(std::string(b));
+        const int r = ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(),
+                                       static_cast<int>(wideA.size()), wideB.data(),
+                                       static_cast<int>(wideB.size()));
+        if (r != 0) return r - CSTR_EQUAL;
     }
     int r = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
                              static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
@@ -41,7 +40,7 @@ int WinCollator::Compare(std::string_view a, std::string_view b) const {
 }
 
 std::string WinCollator::SortKey(std::string_view text) const {
-    if (HasEscapes(text)) return WideSortKey(text);
+    if (wide::HasEscapes(text)) return WideSortKey(text);
     // LCMAP_SORTKEY keys compared bytewise order texts as CompareStringA does.
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     int n = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
@@ -58,7 +57,7 @@ std::string WinCollator::SortKey(std::string_view text) const {
 void WinCollator::AppendSortKey(std::string_view text, std::string& out) const {
     // Straight into the buffer with room to spare; only a key longer than that asks for its
     // length first.
-    if (HasEscapes(text)) {
+    if (wide::HasEscapes(text)) {
         out += WideSortKey(text);
         return;
     }

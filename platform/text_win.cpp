@@ -36,16 +36,17 @@ namespace {
 // The plain conversion, or nothing when it is not exact: a character was replaced (by '?' or
 // a look-alike), so the round trip gives another text.
 bool ConvertExactly(const wchar_t* text, int length, std::string& out) {
+    // Room for the widest code page a system may have (UTF-8: three bytes a unit): one call
+    // converts, one converts back to check.
+    out.resize(static_cast<std::size_t>(length) * 3);
     BOOL usedDefault = FALSE;
-    int n = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, &usedDefault);
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, text, length, out.data(),
+                                        static_cast<int>(out.size()), nullptr, &usedDefault);
     if (n <= 0 || usedDefault) return false;
-    out.assign(static_cast<std::size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, length, out.data(), n, nullptr, nullptr);
-    int back = ::MultiByteToWideChar(CP_ACP, 0, out.data(), n, nullptr, 0);
-    if (back != length) return false;
-    std::wstring check(static_cast<std::size_t>(back), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, out.data(), n, check.data(), back);
-    return check.compare(0, check.size(), text, static_cast<std::size_t>(length)) == 0;
+    out.resize(static_cast<std::size_t>(n));
+    std::wstring check(static_cast<std::size_t>(length), L'\0');
+    return ::MultiByteToWideChar(CP_ACP, 0, out.data(), n, check.data(), length) == length &&
+           check.compare(0, check.size(), text, static_cast<std::size_t>(length)) == 0;
 }
 
 }  // namespace

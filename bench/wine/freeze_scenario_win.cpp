@@ -14,19 +14,13 @@
 #include <vector>
 
 #include "app/file1_win.h"
+#include "bench/wine/bench_clock_win.h"
 #include "navigation/completion.h"
 #include "navigation/find_entry_win.h"
 #include "navigation/path_text.h"
 #include "platform/collator_win.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 class SilentUi final : public ModalUi {
 public:

@@ -13,15 +13,9 @@
 #include <vector>
 
 #include "app/file1_win.h"
+#include "bench/wine/bench_clock_win.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 int Enumerate(const std::string& folder) {
     WIN32_FIND_DATAA data{};
