@@ -13,6 +13,7 @@
 #include "listing/listing_keys.h"
 #include "platform/dc_win.h"
 #include "platform/text_win.h"
+#include "platform/unique_handle_win.h"
 
 namespace {
 
@@ -40,6 +41,17 @@ void ScrollToTop(HWND list, int top, bool details) {
         if (next == current) return;
         current = next;
     }
+}
+
+// A list view measures its rows when it first paints with rows in it, and some list views
+// (Wine's) measure every row then, asking the text of each: two seconds for the first big
+// folder of a session, with the window frozen. Painting one row into a memory DC first lets
+// it take its measures from that row; the real rows follow.
+void MeasureRowsOnOne(HWND list) {
+    ListView_SetItemCountEx(list, 1, LVSICF_NOSCROLL);
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    if (dc) ::SendMessageA(list, WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0);
+    ListView_SetItemCountEx(list, 0, LVSICF_NOSCROLL);
 }
 
 int TextWidth(HDC dc, std::string_view text) {
@@ -91,6 +103,8 @@ void TFrmFile::ListFolder(int slotIndex) {
     if (slotIndex < 0) return;
     TTabSlot& slot = TabSlots[slotIndex];
     ::SetWindowTextA(CmbDir, slot.Folder.c_str());
+    // While it still redraws: a list view that does not redraw does not paint either.
+    if (slot.Names.size() > 1) MeasureRowsOnOne(ListView1);
     ::SendMessageA(ListView1, WM_SETREDRAW, FALSE, 0);
     SetListStyle(ListView1, LVS_LIST);
     ListView_SetItemCountEx(ListView1, 0, 0);  // drops the old rows with their states

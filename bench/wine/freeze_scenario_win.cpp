@@ -4,13 +4,17 @@
 //                             search alone, ordering its names alone, the whole key press
 //   popup COUNT               start-up with COUNT Pop lines, then one menu refresh, one sync
 //                             of the checks and one rebuild of the popup
+//   firstopen FOLDER          start-up on an empty folder, then FOLDER opened: the longest
+//                             time the window took to answer another thread meanwhile
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/file1_win.h"
@@ -101,6 +105,80 @@ int Popup(int count) {
     return 0;
 }
 
+// Everything the window has been sent or posted, answered for about the given time.
+void Pump(DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageA(&msg);
+    }
+}
+
+// Asks the window something every 10 ms from another thread, as another program would, and
+// keeps the longest wait for the answer.
+class Pinger {
+public:
+    explicit Pinger(HWND window)
+        : thread_([this, window] {
+              while (!done_.load()) {
+                  const double t0 = Now();
+                  DWORD_PTR answer = 0;
+                  ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer);
+                  const double waited = Now() - t0;
+                  if (waited > longest_.load()) longest_.store(waited);
+                  ::Sleep(10);
+              }
+              finished_.store(true);
+          }) {}
+    // The longest wait since the last call.
+    double Longest() { return longest_.exchange(0); }
+    ~Pinger() {
+        done_.store(true);
+        while (!finished_.load()) Pump(10);
+        thread_.join();
+    }
+
+private:
+    std::atomic<bool> done_{false}, finished_{false};
+    std::atomic<double> longest_{0};
+    std::thread thread_;
+};
+
+// Opens the folder and paints it, and tells how long each took and the longest time the
+// window left another thread waiting meanwhile.
+void OpenAndPaint(TFrmFile& form, Pinger& pinger, const std::string& folder, const char* what) {
+    Pump(100);
+    pinger.Longest();
+    const double t0 = Now();
+    form.OpenFolder(folder, true);
+    const double t1 = Now();
+    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageA(&msg);
+    ::UpdateWindow(form.Handle());
+    const double t2 = Now();
+    Pump(100);
+    std::printf("%s: open=%.3fs paint=%.3fs longest_unanswered=%.3fs\n", what, t1 - t0, t2 - t1,
+                pinger.Longest());
+}
+
+int FirstOpen(const std::string& folder) {
+    const std::string empty = TempFolder() + "tabora_empty";
+    ::CreateDirectoryA(empty.c_str(), nullptr);
+    const std::string ini = WriteSettings("");
+    SilentUi ui;
+    TFrmFile form(::GetModuleHandleA(nullptr), {empty}, ui, ini);
+    ::ShowWindow(form.Handle(), SW_SHOW);
+    ::UpdateWindow(form.Handle());
+    {
+        Pinger pinger(form.Handle());
+        if (const char* small = std::getenv("SMALL")) OpenAndPaint(form, pinger, small, "small");
+        OpenAndPaint(form, pinger, folder, "first_open");
+        OpenAndPaint(form, pinger, empty, "empty_again");
+        OpenAndPaint(form, pinger, folder, "second_open");
+    }
+    ::DeleteFileA(ini.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,6 +187,7 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "completion" && argc > 3) return Completion(argv[2], argv[3]);
     if (mode == "popup" && argc > 2) return Popup(std::atoi(argv[2]));
-    std::printf("usage: %s completion FOLDER PREFIX | popup COUNT\n", argv[0]);
+    if (mode == "firstopen" && argc > 2) return FirstOpen(argv[2]);
+    std::printf("usage: %s completion FOLDER PREFIX | popup COUNT | firstopen FOLDER\n", argv[0]);
     return 2;
 }

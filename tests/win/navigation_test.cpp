@@ -440,4 +440,32 @@ TEST_F(Navigation, RefreshOfAFolderMadeUnreadableWhileShownKeepsTheTab) {
     ASSERT_TRUE(madeUnreadable) << "the folder stayed readable: the Wine server reads anything";
 }
 
+// The list asks for the rows it draws only: a list view that measured every row at its first
+// paint with rows froze the window for seconds on the first big folder of a session.
+int rowsAsked = 0;
+WNDPROC mainProc = nullptr;
+LRESULT CALLBACK CountingRowRequests(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NOTIFY) {
+        const UINT code = reinterpret_cast<const NMHDR*>(lp)->code;
+        if (code == LVN_GETDISPINFOW || code == LVN_GETDISPINFOA) ++rowsAsked;
+    }
+    return ::CallWindowProcA(mainProc, hwnd, msg, wp, lp);
+}
+
+TEST_F(Navigation, FirstPaintOfABigFolderAsksOnlyForTheRowsShown) {
+    const std::string big = dir.Make("big");
+    for (int i = 0; i < 600; ++i) dir.Write("big\\f" + std::to_string(i), "");
+    auto form = Start({dir.Make("empty")});
+    ::ShowWindow(form->Handle(), SW_SHOW);
+    ::UpdateWindow(form->Handle());
+    mainProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingRowRequests)));
+    rowsAsked = 0;
+    ASSERT_TRUE(form->OpenFolder(big, true));
+    ::UpdateWindow(form->ListView1);
+    ::SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mainProc));
+    EXPECT_GT(rowsAsked, 0);
+    EXPECT_LT(rowsAsked, 300);
+}
+
 }  // namespace
