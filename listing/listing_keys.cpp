@@ -94,15 +94,7 @@ bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::s
 }
 
 namespace {
-// One entry in the sort: eight bytes of its collation key from the depth reached as a number,
-// so that comparisons stay in this array instead of visiting the arena at random.
-struct SortItem {
-    std::uint64_t Chunk;
-    std::uint32_t Begin;
-    std::uint32_t End;
-    std::int32_t Entry;
-    std::uint32_t Rank;  // the key's length when it ends within the chunk, else one past it
-};
+using SortItem = SortKeys::Item;
 
 void LoadChunk(SortItem& item, std::string_view arena, std::uint32_t depth) {
     std::uint64_t chunk = 0;
@@ -145,36 +137,54 @@ void SortByChunks(std::vector<SortItem>& items, std::string_view arena) {
 }
 }  // namespace
 
-std::vector<std::int32_t> SortEntries(const TTabSlot& slot, int sortKind, const Collator& collator,
-                                      const std::atomic<bool>* stop) {
+void SortKeys::Reserve(std::size_t entries) {
+    arena_.reserve(entries * 64);
+    items_.reserve(entries);
+}
+
+void SortKeys::Add(const TTabSlot& slot, std::size_t entry, int sortKind,
+                   const Collator& collator) {
     // One collation key per entry, all in one arena, then plain byte comparisons: the locale
     // comparison runs n times instead of n log n times, and nothing is allocated per entry.
-    const std::size_t count = slot.Names.size();
-    std::string arena;
-    arena.reserve(count * 64);
-    std::vector<SortItem> items(count);
-    std::string key;
-    for (std::size_t i = 0; i < count; ++i) {
+    key_.clear();
+    AppendListingKey(key_, slot, entry, sortKind);
+    const std::size_t begin = arena_.size();
+    collator.AppendSortKey(key_, arena_);
+    if (arena_.size() > UINT32_MAX - 16) throw std::length_error("sort keys beyond 4 GiB");
+    items_.push_back({0, static_cast<std::uint32_t>(begin),
+                      static_cast<std::uint32_t>(arena_.size()), static_cast<std::int32_t>(entry),
+                      0});
+}
+
+std::vector<std::int32_t> SortKeys::Order() {
+    SortByChunks(items_, arena_);
+    std::vector<std::int32_t> order(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) order[i] = items_[i].Entry;
+    items_ = {};
+    arena_ = {};
+    return order;
+}
+
+std::vector<std::int32_t> SortEntries(const TTabSlot& slot, int sortKind, const Collator& collator,
+                                      const std::atomic<bool>* stop) {
+    SortKeys keys;
+    keys.Reserve(slot.Names.size());
+    for (std::size_t i = 0; i < slot.Names.size(); ++i) {
         if (stop && (i & 1023) == 0 && stop->load(std::memory_order_relaxed)) return {};
-        key.clear();
-        AppendListingKey(key, slot, i, sortKind);
-        const std::size_t begin = arena.size();
-        collator.AppendSortKey(key, arena);
-        if (arena.size() > UINT32_MAX - 16) throw std::length_error("sort keys beyond 4 GiB");
-        items[i] = {0, static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(arena.size()),
-                    static_cast<std::int32_t>(i), 0};
+        keys.Add(slot, i, sortKind, collator);
     }
     if (stop && stop->load()) return {};
-    SortByChunks(items, arena);
-    std::vector<std::int32_t> order(count);
-    for (std::size_t i = 0; i < count; ++i) order[i] = items[i].Entry;
-    return order;
+    return keys.Order();
+}
+
+std::vector<std::int32_t>& KeptOrder(TTabSlot& slot) {
+    const int kind = slot.SortKind >= 0 && slot.SortKind < 4 ? slot.SortKind : 0;
+    return slot.Sorted[static_cast<std::size_t>(kind)];
 }
 
 const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator,
                                                const std::atomic<bool>* stop) {
-    const int kind = slot.SortKind >= 0 && slot.SortKind < 4 ? slot.SortKind : 0;
-    std::vector<std::int32_t>& order = slot.Sorted[static_cast<std::size_t>(kind)];
+    std::vector<std::int32_t>& order = KeptOrder(slot);
     if (order.size() != slot.Names.size()) order = SortEntries(slot, slot.SortKind, collator, stop);
     return order;
 }

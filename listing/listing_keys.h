@@ -40,10 +40,38 @@ ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending
 bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::string_view name,
                   char kind);
 
+// Sort keys gathered one entry at a time, so that a folder's keys can be made while it is
+// still being read and only the sort is left after the last name.
+class SortKeys {
+public:
+    void Reserve(std::size_t entries);
+    // The listing key of the slot's entry under the collator.
+    void Add(const TTabSlot& slot, std::size_t entry, int sortKind, const Collator& collator);
+    // Every entry added, in the order of its key; the keys are used up.
+    std::vector<std::int32_t> Order();
+
+    // One entry in the sort: eight bytes of its collation key from the depth reached as a
+    // number, so that comparisons stay in this array instead of visiting the arena at random.
+    struct Item {
+        std::uint64_t Chunk;
+        std::uint32_t Begin;
+        std::uint32_t End;
+        std::int32_t Entry;
+        std::uint32_t Rank;  // the key's length when it ends within the chunk, else one past it
+    };
+
+private:
+    std::string arena_;
+    std::vector<Item> items_;
+    std::string key_;
+};
+
 // Every entry index of the slot in the order of its listing keys of sortKind under the
 // collator. Nothing (an empty list) once stop is set.
 std::vector<std::int32_t> SortEntries(const TTabSlot& slot, int sortKind, const Collator& collator,
                                       const std::atomic<bool>* stop = nullptr);
+// Where the slot keeps the order of its own sort kind (empty until sorted).
+std::vector<std::int32_t>& KeptOrder(TTabSlot& slot);
 // The slot's entries in the order of its own sort kind, sorted once and kept in the slot.
 // Once stop is set the order is left empty, to be sorted again when next asked for.
 const std::vector<std::int32_t>& SortedEntries(TTabSlot& slot, const Collator& collator,

@@ -20,5 +20,5 @@ std::optional<DirEntry> FindOnDisk(const std::string& path);
 bool ExistsOnDisk(const std::string& path);
 // Every entry a search for pattern finds (given as LongSearchPattern or FolderSearchPattern
 // make it), "." and ".." included; nothing when the search fails. found returns false to
-// end the search early.
-void SearchDisk(const std::string& pattern, const std::function<bool(const DirEntry&)>& found);
+// end the search early; it may keep the entry (move from it).
+void SearchDisk(const std::string& pattern, const std::function<bool(DirEntry&)>& found);

@@ -10,6 +10,7 @@
 #include "listing/listing_keys.h"
 #include "navigation/find_entry_win.h"
 #include "navigation/folder_entries.h"
+#include "navigation/folder_filing.h"
 #include "navigation/path_text.h"
 #include "platform/collator_win.h"
 #include "platform/text_win.h"
@@ -55,26 +56,30 @@ bool ReadShares(const std::string& folder, FolderReading& reading) {
 }
 
 void ReadDisk(const std::string& folder, bool showHidden, FolderReading& reading) {
-    TTabSlot& slot = reading.Entries;
     std::int64_t found = 0;
+    const WinCollator collator;
+    FolderFiler filer(reading.Entries, showHidden, collator);
     // A folder that cannot be searched lists empty.
-    SearchDisk(FolderSearchPattern(folder), [&](const DirEntry& entry) {
-        AddFolderEntry(slot, entry, showHidden);
+    SearchDisk(FolderSearchPattern(folder), [&](DirEntry& entry) {
+        filer.Add(std::move(entry));
         reading.Count.store(++found, std::memory_order_relaxed);
         return !reading.Stop.load(std::memory_order_relaxed);
     });
+    if (!reading.Stop.load()) filer.Finish();
 }
 
 }  // namespace
 
-void SearchDisk(const std::string& pattern, const std::function<bool(const DirEntry&)>& found) {
+void SearchDisk(const std::string& pattern, const std::function<bool(DirEntry&)>& found) {
     // Through the wide functions: the ANSI ones stop at MAX_PATH even in the long form, and
     // give a name the code page cannot hold with '?' in its place.
     WIN32_FIND_DATAW data{};
     UniqueFind find(::FindFirstFileW(WideText(pattern).c_str(), &data));
     if (!find) return;
     const std::int64_t bias = LocalTimeBias();
-    while (found(EntryOfFindData(data, bias)) && ::FindNextFileW(find.get(), &data)) {
+    for (;;) {
+        DirEntry entry = EntryOfFindData(data, bias);
+        if (!found(entry) || !::FindNextFileW(find.get(), &data)) return;
     }
 }
 
@@ -89,7 +94,8 @@ void ReadFolderEntries(const std::string& folder, bool showHidden, std::int8_t s
         FillDriveList(slot, ::GetLogicalDrives());
     else
         ReadDisk(folder, showHidden, reading);
-    // The order of the listing too: the window should not wait for the sort either.
+    // The order of the listing too (a folder has it already): the window should not wait for
+    // the sort either.
     if (reading.Stop.load()) return;
     SortedEntries(slot, WinCollator(), &reading.Stop);
 }
@@ -142,8 +148,8 @@ std::shared_ptr<FolderReading> StartFolderReading(const std::string& folder, boo
 std::shared_ptr<FolderReading> StartCompletionSearch(const std::string& pattern) {
     return StartReading([pattern](FolderReading& reading) {
         std::vector<DirEntry> found;
-        SearchDisk(pattern, [&](const DirEntry& entry) {
-            found.push_back(entry);
+        SearchDisk(pattern, [&](DirEntry& entry) {
+            found.push_back(std::move(entry));
             reading.Count.store(static_cast<std::int64_t>(found.size()), std::memory_order_relaxed);
             return !reading.Stop.load(std::memory_order_relaxed);
         });

@@ -58,8 +58,8 @@ int Completion(const std::string& folder, const std::string& prefix) {
     const std::string base = FolderForAppend(folder);
     std::vector<DirEntry> found;
     double t0 = Now();
-    SearchDisk(LongSearchPattern(base + prefix + "*"), [&](const DirEntry& entry) {
-        found.push_back(entry);
+    SearchDisk(LongSearchPattern(base + prefix + "*"), [&](DirEntry& entry) {
+        found.push_back(std::move(entry));
         return true;
     });
     double t1 = Now();

@@ -7,6 +7,7 @@
 
 #include "app/collator.h"
 #include "listing/listing_keys.h"
+#include "navigation/folder_filing.h"
 
 namespace {
 
@@ -109,6 +110,39 @@ TEST(FolderEntriesTest, LargeFilesSortBySizeAfterReading) {
     for (const std::string& key : BuildListing(slot, {}, matcher, collator))
         order.push_back(slot.Names[EntryIndexOfKey(key)]);
     EXPECT_EQ(order, (Texts{"sub", "small", "two-gib", "five-gib", "ten-gb"}));
+}
+
+TEST(FolderEntriesTest, FilingWhileReadingGivesTheSameSlotAndOrder) {
+    // Enough entries for several hand-overs, with some the filing must leave out.
+    std::vector<DirEntry> read = {Dir("."), Dir("..")};
+    for (int i = 5000; i > 0; --i) {
+        const std::string n = std::to_string(i * 7919 % 5003);
+        read.push_back(i % 9 == 0    ? Dir("d" + n)
+                       : i % 13 == 0 ? File("h" + n, i, 0x20 | kAttrHidden)
+                                     : File("f" + n + ".txt", i));
+    }
+    const PlainCollator collator;
+    // A small folder is filed without the second thread.
+    for (auto [kind, count] : {std::pair{0, read.size()}, {1, read.size()}, {1, std::size_t{99}}}) {
+        TTabSlot plain, filed;
+        plain.SortKind = filed.SortKind = static_cast<std::int8_t>(kind);
+        FolderFiler filer(filed, false, collator);
+        for (std::size_t i = 0; i < count; ++i) {
+            AddFolderEntry(plain, read[i], false);
+            filer.Add(DirEntry(read[i]));
+        }
+        filer.Finish();
+        EXPECT_EQ(filed.Names, plain.Names);
+        EXPECT_EQ(filed.Kinds, plain.Kinds);
+        EXPECT_EQ(KeptOrder(filed), SortEntries(plain, kind, collator)) << kind;
+    }
+    // A reading that stops leaves the filer without waiting for the rest.
+    TTabSlot dropped;
+    {
+        FolderFiler filer(dropped, false, collator);
+        for (std::size_t i = 0; i < 2000; ++i) filer.Add(DirEntry(read[i]));
+    }
+    EXPECT_TRUE(KeptOrder(dropped).empty());
 }
 
 TEST(FolderEntriesTest, DriveListFollowsTheMaskBits) {
