@@ -52,10 +52,10 @@ inline constexpr UINT kDropOnNextActivated = WM_APP + 3;
 
 struct FolderReading;
 
-// A selected name and the kind it was listed as ('0' folder, '1' file).
+// A selected name and the kind it was listed as.
 struct ListedName {
     std::string Name;
-    char Kind = '1';
+    char Kind = kFileKind;
 };
 
 class TFrmFile {

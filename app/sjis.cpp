@@ -83,4 +83,16 @@ std::string PadRight(std::string_view text, std::size_t width) {
     return out;
 }
 
+std::size_t ByteOffset(std::string_view text, std::size_t chars) {
+    std::size_t at = 0;
+    for (; chars > 0 && at < text.size(); --chars) at += CharLength(text, at);
+    return at;
+}
+
+std::size_t CharOffset(std::string_view text, std::size_t bytes) {
+    std::size_t chars = 0;
+    for (std::size_t at = 0; at < bytes && at < text.size(); ++chars) at += CharLength(text, at);
+    return chars;
+}
+
 }  // namespace sjis

@@ -28,6 +28,12 @@ std::size_t FindLast(std::string_view text, char c);
 // absent. An empty needle is never found.
 std::size_t Find(std::string_view text, std::string_view needle, std::size_t from = 0);
 
+// Controls count positions in characters; texts here are bytes. The byte offset of the
+// character at index chars, and the count of characters that start before bytes (either
+// stops at the end of the text).
+std::size_t ByteOffset(std::string_view text, std::size_t chars);
+std::size_t CharOffset(std::string_view text, std::size_t bytes);
+
 // Position of the last single-byte backslash or colon; npos when there is none.
 std::size_t LastSeparator(std::string_view text);
 

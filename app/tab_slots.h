@@ -10,6 +10,11 @@
 
 inline constexpr int kMaxTabs = 32;
 
+// An entry's kind: folders sort before files because '0' < '1', and the clip entries, the
+// drop block and the listing keys carry it as this character.
+inline constexpr char kFolderKind = '0';
+inline constexpr char kFileKind = '1';
+
 // The folder text that stands for the drive list.
 inline constexpr const char* kDrivesFolder = "ﾄﾞﾗｲﾌﾞ";
 
@@ -26,7 +31,7 @@ struct TTabSlot {
     std::vector<std::string> Names;
     std::vector<std::string> Sizes;
     std::vector<std::string> Times;
-    std::string Kinds;  // "0" folder, "1" file
+    std::string Kinds;  // kFolderKind or kFileKind per entry
     // The entries in listing order, one list per sort kind, built on demand and dropped
     // whenever the entries change: a re-sort or a new mask reuses them instead of building
     // every collation key again.

@@ -44,7 +44,8 @@ const TMenuItem* FindItem(const TMenuItem& root, std::string_view name);
 TMenuItem* FindCommand(TMenuItem& root, int command);
 
 // The first item in menu order whose shortcut is code, or nullptr. The key belongs to that
-// item even when it is disabled (then nothing happens), so later items never see it.
+// item even when it is disabled, so later items never see it; a disabled item leaves the key
+// to the control that has the focus.
 const TMenuItem* FindShortCut(const TMenuItem& root, int code);
 
 // The menus of the main window as designed.

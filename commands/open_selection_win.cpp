@@ -42,7 +42,7 @@ void TFrmFile::OpenRows(const std::vector<ListedName>& rows, const std::string& 
     const std::string folder = CurrentFolder();
 
     HWND window = nullptr;
-    const OpenChoice choice = ChooseOpenAction(command, names.front(), rows.front().Kind == '0',
+    const OpenChoice choice = ChooseOpenAction(command, names.front(), rows.front().Kind == kFolderKind,
                                                Settings, [&](std::string_view title) {
                                                    window = FindWindowByTitle(std::string(title));
                                                    return window != nullptr;

@@ -37,7 +37,7 @@ void TFrmFile::mnPropertyClick() {
 void TFrmFile::Find1Click() {
     const std::vector<RowEntry> first = SelectedEntries(1);
     std::string firstFolder;
-    if (!first.empty() && first.front().Kind == '0')
+    if (!first.empty() && first.front().Kind == kFolderKind)
         firstFolder = TabSlots[ListedSlot].Names[first.front().Entry];
     Launch->Run(FindPlan(FindStartFolder(CurrentFolder(), firstFolder)));
 }

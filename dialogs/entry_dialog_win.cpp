@@ -62,19 +62,6 @@ HFONT DesignFont(int height) {
     return ::CreateFontIndirectA(&lf);
 }
 
-// The edit control counts its positions in characters; our texts are Shift-JIS bytes.
-std::size_t ByteOffset(std::string_view text, std::size_t chars) {
-    std::size_t at = 0;
-    for (; chars > 0 && at < text.size(); --chars) at += sjis::CharLength(text, at);
-    return at;
-}
-std::size_t CharOffset(std::string_view text, std::size_t bytes) {
-    std::size_t chars = 0;
-    for (std::size_t at = 0; at < bytes && at < text.size(); ++chars)
-        at += sjis::CharLength(text, at);
-    return chars;
-}
-
 void Show(HWND control, bool shown) { ::ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
 
 void AddItems(HWND combo, const std::vector<std::string>& items) {
@@ -234,11 +221,12 @@ void TFrmEdExt::ListBox1DblClick() {
     ::SendMessageA(EdtCmd, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
                    reinterpret_cast<LPARAM>(&selEnd));
     const std::string command = WindowText(EdtCmd);
-    const THintPick pick = HintPick(edit_.Kind, hintRows_, index, command,
-                                    ByteOffset(command, selStart), ByteOffset(command, selEnd));
+    const THintPick pick =
+        HintPick(edit_.Kind, hintRows_, index, command, sjis::ByteOffset(command, selStart),
+                 sjis::ByteOffset(command, selEnd));
     if (!pick.Changed) return;
     ::SetWindowTextA(EdtCmd, pick.Command.c_str());
-    const std::size_t caret = CharOffset(pick.Command, pick.Caret);
+    const std::size_t caret = sjis::CharOffset(pick.Command, pick.Caret);
     ::SendMessageA(EdtCmd, EM_SETSEL, caret, caret);
 }
 

@@ -1,6 +1,7 @@
 #include "fileops/file_ops.h"
 
 #include "app/sjis.h"
+#include "app/tab_slots.h"
 #include "app/wide_escape.h"
 #include "navigation/path_text.h"
 
@@ -48,7 +49,7 @@ std::optional<PastePlan> MakePastePlan(const std::vector<std::string>& clipFiles
         plan.SourceFolder = from;
         plan.Names.push_back(LastName(path));
         plan.Paths.push_back(path);
-        if (entry[0] == '0')
+        if (entry[0] == kFolderKind)
             folders.push_back(std::move(path));
         else
             fileList += path + "|";

@@ -25,7 +25,7 @@ struct PastePlan {
     std::vector<std::string> Paths;  // the full path of each of them
 };
 
-// Clip entries are a kind character ('0' folder, '1' file) and a full path. An entry that
+// Clip entries are a kind character (kFolderKind or kFileKind) and a full path. An entry that
 // already lies in the destination folder (as Windows compares folders) is left out: the shell
 // would offer to copy it onto itself. Nothing to do for an empty clip or when every entry lies
 // there.

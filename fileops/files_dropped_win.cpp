@@ -13,11 +13,7 @@
 
 namespace {
 bool HasLinkExtension(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string ext = name.substr(name.size() - 4);
-    for (char& c : ext)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return ext == ".LNK";
+    return name.size() >= 4 && sjis::UpperCase(std::string_view(name).substr(name.size() - 4)) == ".LNK";
 }
 }  // namespace
 

@@ -13,19 +13,19 @@ double SizeOf(const std::string& text) {
 // The same texts a folder read gives.
 void Describe(const DirEntry& found, std::string& size, std::string& time, char& kind) {
     kind = EntryKind(found);
-    size = std::to_string(kind == '0' ? 0 : found.Size);
+    size = std::to_string(kind == kFolderKind ? 0 : found.Size);
     time = TimeText(found.Time);
 }
 
 }  // namespace
 
 char EntryKind(const DirEntry& found) {
-    return (found.Attributes & kAttrDirectory) != 0 ? '0' : '1';
+    return (found.Attributes & kAttrDirectory) != 0 ? kFolderKind : kFileKind;
 }
 
 std::int32_t AppendEntry(TTabSlot& slot, const DirEntry& found) {
     std::string size, time;
-    char kind = '1';
+    char kind = kFileKind;
     Describe(found, size, time, kind);
     slot.TotalSize += SizeOf(size);
     ForgetSortedEntries(slot);
@@ -44,7 +44,7 @@ std::int32_t FindEntry(const TTabSlot& slot, std::string_view name) {
 
 void RefreshEntry(TTabSlot& slot, std::int32_t entry, const DirEntry& found) {
     std::string size, time;
-    char kind = '1';
+    char kind = kFileKind;
     Describe(found, size, time, kind);
     const auto i = static_cast<std::size_t>(entry);
     ForgetSortedEntries(slot);

@@ -20,7 +20,7 @@ std::int32_t AppendEntry(TTabSlot& slot, const DirEntry& found);
 // Index of the first entry named name, or -1.
 std::int32_t FindEntry(const TTabSlot& slot, std::string_view name);
 
-// The kind a folder read gives what a search found: '0' folder, '1' file.
+// The kind a folder read gives what a search found.
 char EntryKind(const DirEntry& found);
 
 // Rewrites an entry's size and time from the disk.

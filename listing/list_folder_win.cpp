@@ -121,8 +121,8 @@ void TFrmFile::ListFolder(int slotIndex) {
     PageStart = window.Start;
     PageEnd = window.End;
 
-    // The list holds no items of its own: it asks for each row it draws (ListItemText), so a
-    // listing of any size costs one count here.
+    // The list holds no items of its own: it asks for each row it draws (ListView1GetDispInfo), so
+    // a listing of any size costs one count here.
     ListedSlot = slotIndex;
     ListView_SetItemCountEx(ListView1, PageEnd - PageStart, 0);
 
@@ -146,7 +146,7 @@ void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {
     if (!row) return;
     const TTabSlot& slot = TabSlots[ListedSlot];
     const std::int32_t entry = row->Entry;
-    const bool folder = row->Kind == '0';
+    const bool folder = row->Kind == kFolderKind;
     if (item.mask & LVIF_IMAGE) {
         int image = folder ? 0 : FileIconIndex(slot.Names[entry]);
         item.iImage = image >= 16 ? 1 : image;
@@ -235,7 +235,7 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
         const auto entry =
             static_cast<std::size_t>(everyEntry ? d : CurrentListing[static_cast<std::size_t>(d)]);
         names.Offer(slot.Names[entry]);
-        if (slot.Kinds[entry] == '1') sizes.Offer(slot.Sizes[entry]);
+        if (slot.Kinds[entry] == kFileKind) sizes.Offer(slot.Sizes[entry]);
     }
     const int padding = 12;
     const int imageWidth = 16 + 4;

@@ -72,23 +72,14 @@ ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending
     return filter;
 }
 
-namespace {
-// A multi-byte aware search: the text must start at a character boundary of the name.
-bool ContainsAtCharBoundary(std::string_view text, std::string_view part) {
-    if (part.empty()) return false;  // an empty quick mask lets nothing through
-    for (std::size_t i = 0; i + part.size() <= text.size(); i += sjis::CharLength(text, i))
-        if (text.compare(i, part.size(), part) == 0) return true;
-    return false;
-}
-}  // namespace
-
 bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::string_view name,
                   char kind) {
-    if (filter.MaskOn && kind == '1' &&
+    if (filter.MaskOn && kind == kFileKind &&
         std::none_of(filter.Masks.begin(), filter.Masks.end(),
                      [&](const std::string& mask) { return matcher.Match(name, mask); }))
         return false;
-    if (filter.QuickMask && !ContainsAtCharBoundary(sjis::LowerCase(name), filter.QuickMaskText))
+    // An empty quick mask lets nothing through: sjis::Find never finds an empty text.
+    if (filter.QuickMask && sjis::Find(sjis::LowerCase(name), filter.QuickMaskText) == sjis::npos)
         return false;
     return true;
 }

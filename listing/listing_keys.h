@@ -107,7 +107,7 @@ int ClampPage(int page, std::int32_t count, std::int32_t maxFiles);
 struct RowEntry {
     std::int32_t Row = 0;
     std::int32_t Entry = 0;
-    char Kind = '1';  // '0' folder, '1' file
+    char Kind = kFileKind;
 
     bool operator==(const RowEntry&) const = default;
 };

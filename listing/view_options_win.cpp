@@ -74,5 +74,5 @@ void TFrmFile::ListView1Change() {
     const TTabSlot& slot = TabSlots[ListedSlot];
     const std::int32_t entry = selected.front().Entry;
     SetStatus(SelectionStatusText(std::string_view(slot.Times[entry]).substr(0, 16),
-                                  selected.front().Kind == '1', slot.Sizes[entry]));
+                                  selected.front().Kind == kFileKind, slot.Sizes[entry]));
 }

@@ -8,14 +8,6 @@
 
 namespace {
 
-// First place where needle starts a character of text (never inside a double-byte one).
-std::size_t FindAtCharacter(std::string_view text, std::string_view needle) {
-    for (std::size_t i = 0; i + needle.size() <= text.size(); i += sjis::CharLength(text, i)) {
-        if (text.compare(i, needle.size(), needle) == 0) return i;
-    }
-    return sjis::npos;
-}
-
 TMenuItem& GroupFor(TMenuItem& bookmarks, const std::string& caption) {
     return GroupItem(bookmarks, 1, kBookmarkGroupName, caption);
 }
@@ -52,7 +44,7 @@ std::string BookmarkCaption(std::string_view folder, std::string_view label) {
     std::size_t separator = sjis::LastSeparator(name);
     if (separator != sjis::npos) name.remove_prefix(separator + 1);
     if (name.empty()) return caption;  // 'E:\' has no name to mark
-    std::size_t at = FindAtCharacter(folder, name);
+    std::size_t at = sjis::Find(folder, name);
     if (at != sjis::npos) caption.insert(at, 1, '&');
     return caption;
 }

@@ -83,7 +83,7 @@ CompletionList TabCandidates(const TTabSlot& slot, std::string_view prefix,
     for (std::size_t i = 0; i < slot.Names.size() && i < slot.Kinds.size(); ++i) {
         const std::string& name = slot.Names[i];
         if (name.compare(0, prefix.size(), prefix) != 0) continue;
-        found.push_back({name, slot.Kinds[i] == '0'});
+        found.push_back({name, slot.Kinds[i] == kFolderKind});
     }
     return Ordered(found, collator, most);
 }

@@ -86,18 +86,18 @@ void AddFolderEntry(TTabSlot& slot, DirEntry&& entry, bool showHidden) {
     std::uint64_t size = folder ? 0 : entry.Size;  // folders report no size
     slot.TotalSize += static_cast<double>(size);
     Append(slot, std::move(entry.Name), std::to_string(size), TimeText(entry.Time),
-           folder ? '0' : '1');
+           folder ? kFolderKind : kFileKind);
 }
 
 void FillDriveList(TTabSlot& slot, std::uint32_t driveMask) {
     ClearEntries(slot);
     for (int bit = 0; bit < 26; ++bit) {
         if (!(driveMask & (1u << bit))) continue;
-        Append(slot, std::string(1, char('A' + bit)) + ":\\", " ", " ", '0');
+        Append(slot, std::string(1, char('A' + bit)) + ":\\", " ", " ", kFolderKind);
     }
 }
 
 void AddShareEntry(TTabSlot& slot, const std::string& remoteName) {
     std::size_t sep = sjis::LastSeparator(remoteName);
-    Append(slot, sep == sjis::npos ? remoteName : remoteName.substr(sep + 1), " ", " ", '0');
+    Append(slot, sep == sjis::npos ? remoteName : remoteName.substr(sep + 1), " ", " ", kFolderKind);
 }

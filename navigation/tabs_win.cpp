@@ -26,7 +26,7 @@ void TFrmFile::NewTab(const std::string& folder) {
 void TFrmFile::mnNewTabClick() {
     SaveScroll();
     const std::vector<RowEntry> selected = SelectedEntries(1);
-    if (!selected.empty() && selected.front().Kind == '0') {
+    if (!selected.empty() && selected.front().Kind == kFolderKind) {
         NewTab(CurrentFolder() + TabSlots[ListedSlot].Names[selected.front().Entry]);
         return;
     }

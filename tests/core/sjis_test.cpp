@@ -33,6 +33,12 @@ TEST(SjisTest, LeadBytesAndCharacterLengths) {
     EXPECT_EQ(sjis::CharLength(text, 1), 2u);
     EXPECT_EQ(sjis::CharLength(text, 3), 1u);
     EXPECT_EQ(sjis::CharLength(text, 4), 1u);  // a lone lead byte at the end
+
+    // Character and byte offsets as a control and the text count them: a, 表, ｱ, lone lead.
+    EXPECT_EQ(sjis::ByteOffset(text, 2), 3u);
+    EXPECT_EQ(sjis::ByteOffset(text, 9), text.size());
+    EXPECT_EQ(sjis::CharOffset(text, 3), 2u);
+    EXPECT_EQ(sjis::CharOffset(text, 2), 2u);  // inside 表: it starts before
 }
 
 TEST(SjisTest, SearchesNeverMatchTheSecondByteOfADoubleByteCharacter) {
