@@ -9,17 +9,15 @@
 
 #include <cstring>
 #include <map>
-#include <set>
 #include <stdexcept>
 
-#include "app/wide_escape.h"
 #include "commands/popup_menu.h"
 #include "commands/shortcut_text.h"
 #include "fileops/drag_out_win.h"
 #include "navigation/bookmarks.h"
 #include "navigation/folder_reading_win.h"
+#include "platform/desktop_folder_win.h"
 #include "platform/menu_render_win.h"
-#include "platform/text_win.h"
 
 namespace {
 
@@ -113,13 +111,6 @@ const std::map<std::string, TaggedHandler>& TaggedMenuHandlers() {
     return handlers;
 }
 
-// Items that are in the menus but whose commands are still to be built: a click does nothing
-// on purpose. Any other name without a handler is a mistake and is reported loudly.
-const std::set<std::string>& MenuItemsToCome() {
-    static const std::set<std::string> names = {};
-    return names;
-}
-
 HWND CreateChild(HWND parent, DWORD exStyle, const char* cls, const char* text, DWORD style,
                  const DesignPlace& p, int id = 0) {
     HWND hwnd = ::CreateWindowExA(exStyle, cls, text, WS_CHILD | style, p.Left, p.Top, p.Width,
@@ -174,7 +165,7 @@ void TFrmFile::Construct() {
     // Slots are free and the shared lists empty from their construction.
     TabSlots.FreeAll();
     QuickMaskPending = false;
-    ReadDesktopPath();
+    DesktopPath = DesktopFolder() + "\\";
     // The edit shortcuts as designed, before any settings change them.
     SavedShortCuts = {MenuItem("mnDelete").ShortCut, MenuItem("mnDelete2").ShortCut,
                       MenuItem("mnCopy").ShortCut,   MenuItem("mnPaste").ShortCut,
@@ -393,8 +384,7 @@ void TFrmFile::ClickMenu(const std::string& name) {
         (this->*(tagged->second))(MenuItem(name).Tag);
         return;
     }
-    if (MenuItemsToCome().count(name) == 0)
-        throw std::logic_error("menu item without a handler: " + name);
+    throw std::logic_error("menu item without a handler: " + name);
 }
 
 void TFrmFile::ClickMenuItem(const TMenuItem& item) {
@@ -437,59 +427,6 @@ bool TFrmFile::HandleShortCut(const MSG& msg) {
     ClickMenuItem(*item);
     return true;
 }
-
-void TFrmFile::ReadDesktopPath() {
-    char value[MAX_PATH * 2] = {};
-    DWORD size = sizeof value - 1;
-    DWORD type = 0;
-    HKEY opened = nullptr;
-    std::string desktop;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER,
-                        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                        KEY_READ, &opened) == ERROR_SUCCESS) {
-        UniqueRegKey key(opened);
-        if (::RegQueryValueExA(key.get(), "Desktop", nullptr, &type, reinterpret_cast<BYTE*>(value),
-                               &size) == ERROR_SUCCESS &&
-            (type == REG_SZ || type == REG_EXPAND_SZ))
-            desktop.assign(value, strnlen(value, size));
-    }
-    DesktopPath = desktop + "\\";
-}
-
-void TFrmFile::OpenStartupFolders() {
-    StartupOpening = true;
-    for (const std::string& arg : args_)
-        if (arg != "-n") NewTab(arg);
-    StartupOpening = false;
-    if (TabSlots.UsedCount() == 0) {
-        char cwd[MAX_PATH * 4] = {};
-        DWORD n = ::GetCurrentDirectoryA(sizeof cwd, cwd);
-        NewTab(std::string(cwd, n < sizeof cwd ? n : 0));
-    }
-    // A last folder that failed took its tab, and the selection, with it: every command works
-    // on the current tab, so the last one left is selected and listed.
-    int count = TabCtrl_GetItemCount(TabControl1);
-    if (count > 0 && TabCtrl_GetCurSel(TabControl1) < 0) ShowTab(count - 1);
-}
-
-void TFrmFile::SetDetailView(bool on) {
-    DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(ListView1, GWL_STYLE));
-    style = (style & ~LVS_TYPEMASK) | (on ? LVS_REPORT : LVS_LIST);
-    ::SetWindowLongPtrA(ListView1, GWL_STYLE, style);
-    // Switching views lists nothing again, but the details columns need their widths.
-    if (ListedSlot >= 0) SizeColumns(TabSlots[ListedSlot], on);
-}
-
-void TFrmFile::SetStatus(const std::string& text) {
-    // In UTF-16 only when the text holds a character the code page cannot.
-    if (wide::HasEscapes(text))
-        ::SendMessageW(StatusBar1, SB_SETTEXTW, 0,
-                       reinterpret_cast<LPARAM>(WideText(text).c_str()));
-    else
-        ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void TFrmFile::mnQuitClick() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
 
 LRESULT CALLBACK TFrmFile::WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
@@ -563,21 +500,9 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 ::PostMessageA(hwnd_, kDropOnNextActivated, 0, 0);
             break;
         case WM_CONTEXTMENU:
-            // The list's own menu, by the right button or the menu key (position -1, -1).
-            if (reinterpret_cast<HWND>(wParam) == ListView1) {
-                POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                if (at.x == -1 && at.y == -1) {
-                    RECT r{};
-                    int focused = ListView_GetNextItem(ListView1, -1, LVNI_FOCUSED);
-                    if (focused < 0 || !ListView_GetItemRect(ListView1, focused, &r, LVIR_LABEL))
-                        ::GetClientRect(ListView1, &r);
-                    at = {r.left + 8, r.bottom};
-                    ::ClientToScreen(ListView1, &at);
-                }
-                ShowPopupMenu(PopupMenu1, at);
-                return 0;
-            }
-            break;
+            if (reinterpret_cast<HWND>(wParam) != ListView1) break;
+            ListView1ContextMenu(lParam);
+            return 0;
         case WM_SETFOCUS:
             ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : ListView1);
             return 0;
@@ -602,22 +527,16 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (lParam == NF_QUERY && IsListView(reinterpret_cast<HWND>(wParam)))
                 return NFR_UNICODE;
             break;
-        case WM_MOUSEMOVE: RelayDisabledButtonHint(hwnd_, lParam); break;
+        case WM_MOUSEMOVE: toolGlyphs_.RelayHintOfDisabled(hwnd_, lParam, Tooltip); break;
         case WM_DRAWITEM:
             if (toolGlyphs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
         case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX: {
-            HWND control = reinterpret_cast<HWND>(lParam);
-            if (backBrush_ && (control == CmbDir || control == lstHokan ||
-                               ::GetParent(control) == CmbMask || control == CmbMask)) {
-                HDC dc = reinterpret_cast<HDC>(wParam);
-                ::SetBkColor(dc, backColour_);
-                ::SetTextColor(dc, fontColour_);
-                return reinterpret_cast<LRESULT>(backBrush_.get());
-            }
+        case WM_CTLCOLORLISTBOX:
+            if (HBRUSH brush =
+                    TextBoxColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<LRESULT>(brush);
             break;
-        }
         default: break;
     }
     return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
@@ -629,77 +548,8 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
         if (nm.code == TCN_SELCHANGE) TabControl1Change();
         return FALSE;
     }
-    if (nm.hwndFrom == ListView1) {
-        if (nm.code == LVN_GETDISPINFOA)
-            ListView1GetDispInfo(
-                const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(nm)));
-        if (nm.code == LVN_GETDISPINFOW)
-            ListView1GetDispInfoW(
-                const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(nm)));
-        if (nm.code == LVN_ODFINDITEMA)
-            return ListView1FindItem(reinterpret_cast<const NMLVFINDITEMA&>(nm));
-        if (nm.code == LVN_ODFINDITEMW) {
-            // Wine asks in UTF-16 even an ANSI parent.
-            const auto& wide = reinterpret_cast<const NMLVFINDITEMW&>(nm);
-            std::string name;
-            if ((wide.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && wide.lvfi.psz) {
-                int n = ::WideCharToMultiByte(CP_ACP, 0, wide.lvfi.psz, -1, nullptr, 0, nullptr,
-                                              nullptr);
-                name.resize(n > 0 ? n : 0);
-                if (n > 0)
-                    ::WideCharToMultiByte(CP_ACP, 0, wide.lvfi.psz, -1, name.data(), n, nullptr,
-                                          nullptr);
-            }
-            NMLVFINDITEMA find{};
-            find.hdr = nm;
-            find.iStart = wide.iStart;
-            find.lvfi.flags = wide.lvfi.flags;
-            find.lvfi.psz = name.c_str();
-            return ListView1FindItem(find);
-        }
-        // Wine reports label edits in UTF-16 even to an ANSI parent.
-        if (nm.code == LVN_BEGINLABELEDITA)
-            return ListView1Editing(reinterpret_cast<const NMLVDISPINFOA&>(nm).item.iItem) ? FALSE
-                                                                                           : TRUE;
-        if (nm.code == LVN_BEGINLABELEDITW)
-            return ListView1Editing(reinterpret_cast<const NMLVDISPINFOW&>(nm).item.iItem) ? FALSE
-                                                                                           : TRUE;
-        if (nm.code == LVN_ENDLABELEDITA) {
-            const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA&>(nm).item;
-            ListView1Edited(item.iItem, item.pszText);
-            return FALSE;  // the caption is the slot's name, whatever the edit held
-        }
-        if (nm.code == LVN_ENDLABELEDITW) {
-            const LVITEMW& item = reinterpret_cast<const NMLVDISPINFOW&>(nm).item;
-            std::string text = item.pszText ? NarrowText(item.pszText) : std::string();
-            ListView1Edited(item.iItem, item.pszText ? text.c_str() : nullptr);
-            return FALSE;
-        }
-        if (nm.code == NM_DBLCLK) ListView1DblClick();
-        // Single rows report LVN_ITEMCHANGED; ranges of an owner-data list (shift-click) come
-        // as LVN_ODSTATECHANGED.
-        if (nm.code == LVN_ITEMCHANGED || nm.code == LVN_ODSTATECHANGED) ListView1Change();
-        return 0;
-    }
-    if (nm.hwndFrom == TabCtrl_GetToolTips(TabControl1)) {
-        // The tab strip's hint is the full folder of the tab under the pointer, shown just
-        // below the pointer.
-        if (nm.code == TTN_GETDISPINFOA) {
-            auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(nm));
-            int tab = TabAtPoint(tabPointer_, false);
-            tooltipText_ = tab >= 0 ? TabSlots[TabToSlot[tab]].Folder : std::string();
-            info.lpszText = tooltipText_.data();
-            return 0;
-        }
-        if (nm.code == TTN_SHOW) {
-            RECT frame{};
-            ::GetWindowRect(hwnd_, &frame);
-            ::SetWindowPos(nm.hwndFrom, nullptr, frame.left + tabPointer_.x - 5,
-                           frame.top + tabPointer_.y + 15, 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            return TRUE;
-        }
-    }
+    if (nm.hwndFrom == ListView1) return ListView1Notify(nm);
+    if (nm.hwndFrom == TabCtrl_GetToolTips(TabControl1)) return TabTipNotify(nm);
     return 0;
 }
 
@@ -724,30 +574,6 @@ void TFrmFile::OnToolButton(HWND button) {
     if (::GetFocus() == button) ::SetFocus(ListView1);
 }
 
-void TFrmFile::RelayDisabledButtonHint(HWND from, LPARAM point) {
-    // A disabled button takes no mouse input, so its hint would never show: the window
-    // behind it hands the pointer on to the tooltip in the button's name.
-    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    ::ClientToScreen(from, &at);
-    HWND button = toolGlyphs_.ButtonAt(at);
-    if (!button || ::IsWindowEnabled(button)) return;
-    ::ScreenToClient(button, &at);
-    MSG relayed{};
-    relayed.hwnd = button;
-    relayed.message = WM_MOUSEMOVE;
-    relayed.lParam = MAKELPARAM(at.x, at.y);
-    ::SendMessageA(Tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-}
-
-HMENU TFrmFile::RenderedPopup(const TMenuItem& menu) const {
-    return &menu == &PopupMenu2 ? popup2_.get() : popup1_.get();
-}
-
-void TFrmFile::ShowPopupMenu(const TMenuItem& menu, POINT screen) {
-    ::TrackPopupMenu(RenderedPopup(menu), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
-                     hwnd_, nullptr);
-}
-
 LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data) {
     auto* self = reinterpret_cast<TFrmFile*>(data);
@@ -762,7 +588,7 @@ LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                 return reinterpret_cast<LRESULT>(button);
         }
         if (id == kTabStripSubclass && msg == WM_MOUSEMOVE)
-            self->RelayDisabledButtonHint(hwnd, lParam);
+            self->toolGlyphs_.RelayHintOfDisabled(hwnd, lParam, self->Tooltip);
         if (id == kListViewSubclass && msg == WM_MOUSEMOVE) self->ListView1MouseMove(wParam);
         if (id == kListViewSubclass && msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT &&
             self->ListView1SetCursor())
@@ -777,39 +603,6 @@ LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         return 0;
     }
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
-LRESULT TFrmFile::TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
-    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    switch (msg) {
-        case WM_MOUSEMOVE: tabPointer_ = point; return 0;
-        case WM_RBUTTONDOWN:
-            handled = true;
-            TabControl1RightClick(point);
-            return 0;
-        case WM_LBUTTONDOWN: {
-            // Select as usual; a drag starts only once the pointer moved past the threshold.
-            handled = true;
-            LRESULT r = ::DefSubclassProc(TabControl1, msg, wParam, lParam);
-            POINT screen = point;
-            ::ClientToScreen(TabControl1, &screen);
-            if (::DragDetect(TabControl1, screen)) {
-                draggingTab_ = true;
-                ::SetCapture(TabControl1);
-            }
-            return r;
-        }
-        case WM_LBUTTONUP:
-            if (draggingTab_) {
-                handled = true;
-                draggingTab_ = false;
-                ::ReleaseCapture();
-                TabControl1DragDrop(point);
-            }
-            return 0;
-        case WM_CAPTURECHANGED: draggingTab_ = false; return 0;
-        default: return 0;
-    }
 }
 
 int RunMessageLoop(TFrmFile& form) {

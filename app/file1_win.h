@@ -74,8 +74,8 @@ public:
     // The key goes to the first menu item in menu order whose shortcut it is. True when an
     // item took it (the key must then not be dispatched).
     bool HandleShortCut(const MSG& msg);
-    // Runs the click handler of a menu item by designer name (also used by tests). An item
-    // still to be built does nothing; a name that is neither throws std::logic_error.
+    // Runs the click handler of a menu item by designer name (also used by tests); a name
+    // without a handler throws std::logic_error.
     void ClickMenu(const std::string& name);
     // True when a click on the item runs a command of its own.
     static bool HasMenuHandler(const std::string& name);
@@ -90,14 +90,29 @@ public:
     // checks and enabled states as the model holds them.
     void RefreshMainMenu();
 
-    // ---- settings (app/settings_win.cpp)
+    // ---- settings and closing (app/settings_win.cpp)
     bool LoadSettings();
     bool SaveSettings();  // false when the file could not be written (already reported)
     void mnSetSaveClick();
     void FormClose();
     void mnQuitClick();
 
-    // ---- layout, icons, font and colours (listing/)
+    // ---- the slots behind the tabs and the list's rows (app/tab_slots_win.cpp)
+    int CurrentSlot() const;
+    std::string CurrentFolder() const;
+    void SaveScroll();
+    void ResetScroll();
+    // The index into CurrentListing of list item i.
+    std::int32_t ItemToEntry(std::int32_t item) const;
+    // The slot entry behind a row of the list, or nothing.
+    std::optional<RowEntry> ListedEntry(std::int32_t row) const;
+    // The selected rows with their slot entries, in list order; at most `most` of them.
+    std::vector<RowEntry> SelectedEntries(std::size_t most = SIZE_MAX) const;
+    // The names of the selected rows, in list order.
+    std::vector<std::string> SelectedNames() const;
+
+    // ---- layout, icons, font and colours (listing/layout_win.cpp, icons_win.cpp,
+    // font_colours_win.cpp)
     void FormResize();
     // The 16 list images with their background painted in the list's colour.
     void BuildListIcons();
@@ -109,7 +124,7 @@ public:
     // The list font's size in points, as the settings file keeps it.
     int FontPointSize() const;
 
-    // ---- the list (listing/)
+    // ---- the list and the status line (listing/list_folder_win.cpp, list_notify_win.cpp)
     void ListFolder(int slot);
     // The texts and image of one row, asked for by the list as it draws.
     void ListView1GetDispInfo(NMLVDISPINFOA& info);
@@ -119,7 +134,12 @@ public:
     void SizeColumns(const TTabSlot& slot, bool details);
     // The row whose name matches a search of the list, or -1.
     int ListView1FindItem(const NMLVFINDITEMA& find) const;
-    // View options (listing/view_options_win.cpp); the sort items pass their Tag 0..3.
+    // What the list tells the window (listing/list_notify_win.cpp).
+    LRESULT ListView1Notify(const NMHDR& nm);
+    void SetStatus(const std::string& text);
+
+    // ---- view options (listing/view_options_win.cpp) and pages (listing/paging_win.cpp)
+    // The sort items pass their Tag 0..3.
     void mnSortNameClick(int tag);
     void mnDetailClick();
     void mnHiddenFileClick();
@@ -128,20 +148,17 @@ public:
     void mnSelectAllClick();
     // The selection changed: the status line shows the first selected item.
     void ListView1Change();
-    // The selected rows with their slot entries, in list order; at most `most` of them.
-    std::vector<RowEntry> SelectedEntries(std::size_t most = SIZE_MAX) const;
-    // The names of the selected rows, in list order.
-    std::vector<std::string> SelectedNames() const;
-    // The slot entry behind a row of the list, or nothing.
-    std::optional<RowEntry> ListedEntry(std::int32_t row) const;
-    void SetStatus(const std::string& text);
-    // The mask box (listing/mask_box_win.cpp).
+    void PageForward();
+    void PageBack();
+
+    // ---- the mask box (listing/mask_box_win.cpp)
     void FillMaskBox();
     void mnMaskClick();
     void CmbMaskChange();  // an item of the drop-down list was chosen
     void CmbMaskKeyDown(int key);
     HWND CmbMaskEdit() const;  // the edit inside the mask box
-    // The edit keys step aside while a text box has the focus (fileops/edit_shortcuts_win.cpp).
+
+    // ---- the edit keys while a text box has the focus (fileops/edit_shortcuts_win.cpp)
     void SetEditShortcuts(bool on);
     bool TextBoxHasFocus() const;
     void CmbDirEnter();
@@ -158,40 +175,50 @@ public:
     bool lstHokanKeyDown(int key);
     void lstHokanExit();
 
-    // ---- navigation (navigation/)
+    // ---- opening and reading folders (navigation/open_folder_win.cpp, read_folder_win.cpp)
     bool OpenFolder(const std::string& path, bool addToHistory);
     // folder ends with a backslash; "" is the drive list. False, with the slot untouched,
     // when Esc stopped the reading (or another reading is under way).
     bool ReadFolder(const std::string& folder, int slot);
     void mnRefreshClick();
+
+    // ---- tabs (navigation/tabs_win.cpp)
     void NewTab(const std::string& folder);
     void mnNewTabClick();
     void mnNextTabClick();
     void mnBackTabClick();
+    void mnCloseTabClick();
     void TabControl1Changing();
     void TabControl1Change();
     void TabControl1RightClick(POINT point);  // tab strip client coordinates
     void TabControl1DragDrop(POINT point);
-    void GoUp();
-    void GoBack();
-    void GoForward();
-    void Timer1Timer();
-    // Keys of the file list; true when the key was one of its commands.
-    bool ListView1KeyDown(int key);
-    void ListView1DblClick();
     // The tab whose rectangle holds point (tab strip coordinates), or -1.
     int TabAtPoint(POINT point, bool skipCurrent) const;
     void ShowTab(int index);
-    void PageForward();
-    void PageBack();
-    void ShowPopupMenu(const TMenuItem& menu, POINT screen);
-    // The shown form of PopupMenu1 or PopupMenu2.
-    HMENU RenderedPopup(const TMenuItem& menu) const;
+    void Timer1Timer();
+    void UpdateSortMenu();
+    void UpdateHistoryButtons();
+
+    // ---- history and going up (navigation/history_win.cpp)
+    void GoUp();
+    void GoBack();
+    void GoForward();
+    // The same after going up, the status line kept.
+    void FocusRowCameFrom(const std::string& name);
+
+    // ---- keys of the list and moving the focus (navigation/list_keys_win.cpp, focus_keys_win.cpp)
+    // Keys of the file list; true when the key was one of its commands.
+    bool ListView1KeyDown(int key);
+    void ListView1DblClick();
+    // Tab, Shift+Tab and Esc in the list or one of its boxes; true when the key moved the
+    // focus (Esc in a box also gives the box back what it showed before the typing).
+    bool MoveFocusByKey(FocusStop at, int key);
+
+    // ---- folders from the menus (navigation/open_from_menu_win.cpp, bookmarks_win.cpp)
     void OpenFromMenu(const std::string& folder);
     // The focus to the list, on its first row when it has rows.
     void FocusListTop();
-    // Bookmarks, desktop, drive list, the clipboard's folder and deleting a tab's folder
-    // (navigation/bookmarks_win.cpp).
+    // Bookmarks, desktop, drive list, the clipboard's folder and deleting a tab's folder.
     void BuildBookmarkMenu();
     void AddBookmarkItem(const std::string& folder, int n, const std::string& label);
     void BookmarkClick(int n);
@@ -200,19 +227,9 @@ public:
     void mnAddBookmarkClick();
     void mnOpenClipDirClick();
     void popDirDeleteClick();
-    void mnCloseTabClick();
-    int CurrentSlot() const;
-    void SaveScroll();
-    void ResetScroll();
-    // The index into CurrentListing of list item i.
-    std::int32_t ItemToEntry(std::int32_t item) const;
-    std::string CurrentFolder() const;
-    void UpdateSortMenu();
-    void UpdateHistoryButtons();
-    void SelectTab(int index);
 
     // ---- clipboard transfer and the slot patching the file commands share
-    // (fileops/clip_transfer_win.cpp)
+    // (fileops/clip_transfer_win.cpp) (fileops/clip_transfer_win.cpp)
     void mnCopyClick(int tag);  // Tag 1 cut, 0 copy
     void mnPasteClick();
     void mnCopyDirnClick();
@@ -247,6 +264,9 @@ public:
     void RemoveSlotEntry(int slot, const std::string& name);
     // Selects a row; the first of a run also gets the focus and is scrolled into view.
     void SelectRow(std::int32_t row, bool focus);
+    // Selects and focuses the row of the slot entry named name when the list shows it.
+    bool FocusRowNamed(const std::string& name);
+
     // ---- create, rename, delete, duplicate (fileops/file_commands_win.cpp)
     void mnRenameClick();
     void mnDeleteClick(int tag);  // Tag 0 to the recycle bin, 1 for good
@@ -261,15 +281,8 @@ public:
     void StartEdit(int row);
     // The edit of a row opened again after a refused rename, with what the user typed.
     void ReopenEdit(int row);
-    // Tab, Shift+Tab and Esc in the list or one of its boxes; true when the key moved the
-    // focus (Esc in a box also gives the box back what it showed before the typing).
-    bool MoveFocusByKey(FocusStop at, int key);
-    // Selects and focuses the row of the slot entry named name when the list shows it.
-    bool FocusRowNamed(const std::string& name);
-    // The same after going up, the status line kept.
-    void FocusRowCameFrom(const std::string& name);
 
-    // ---- launching (commands/)
+    // ---- the popup menus (commands/popup_menu_win.cpp)
     // The Pop part of PopupMenu1 built anew from the settings, and rendered.
     void BuildPopupMenu();
     // Every Menu entry of the settings applied to the main menu, and rendered.
@@ -279,6 +292,13 @@ public:
     void RunPopupEntry(const TMenuItem& item);
     // PopupMenu1 opened beside the selected row, or at the pointer when none is selected.
     void mnPopupClick();
+    // The list's own menu by the right button or the menu key (WM_CONTEXTMENU's point).
+    void ListView1ContextMenu(LPARAM point);
+    void ShowPopupMenu(const TMenuItem& menu, POINT screen);
+    // The shown form of PopupMenu1 or PopupMenu2.
+    HMENU RenderedPopup(const TMenuItem& menu) const;
+
+    // ---- launching (commands/run_command_win.cpp, open_selection_win.cpp)
     // Expands a command template acting on arguments and starts it (DefaultApp once for a
     // document without association; the "実行ｴﾗｰ" box otherwise).
     void RunCommand(const std::string& commandTemplate, const std::string& arguments);
@@ -292,6 +312,8 @@ public:
     HWND FindWindowByTitle(const std::string& text) const;
     // The window was activated (WM_ACTIVATE's wParam): a refresh left by a launch runs now.
     void FormActivate(WPARAM state);
+
+    // ---- small commands (commands/small_commands_win.cpp)
     void mnHelpClick();
     void mnAboutClick();
     void mnPropertyClick();
@@ -308,10 +330,11 @@ public:
     void mnSetMenuskClick();
     void mnSetEtcClick();
 
-    // ---- files dropped in (fileops/)
+    // ---- files dropped in (fileops/files_dropped_win.cpp)
     void DropFiles(const std::vector<std::string>& names);
     bool WMCopyData(HWND sender, const COPYDATASTRUCT& data);
     void WMDropFiles(HDROP drop);
+
     // ---- dragging out (fileops/drag_out_win.cpp)
     // F + caption of each selected row still on disk as listed, in list order.
     std::vector<std::string> SelectedPaths();
@@ -410,25 +433,28 @@ private:
     void CarryOutLaunch(const CommandLaunch& launch, const CommandContext& context);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
+    // The tab strip's mouse and hint (navigation/tab_strip_win.cpp).
     LRESULT TabControlMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT TabTipNotify(const NMHDR& nm);
     void CreateControls();
     void CreateMenus();
     void OnCommand(int id);
     void OnToolButton(HWND button);
-    // The pointer moved to point (client coordinates of from, as in WM_MOUSEMOVE); over a
-    // disabled tool button, the tooltip hears of it in the button's name.
-    void RelayDisabledButtonHint(HWND from, LPARAM point);
-    void ReadDesktopPath();
-    void OpenStartupFolders();
     bool IsOwnWindow(HWND hwnd) const;
-    void SetDetailView(bool on);
     void ApplyViewChecks();
+    // The folders of the command line, or the working folder when none opens
+    // (navigation/tabs_win.cpp).
+    void OpenStartupFolders();
+    // List or details style (listing/view_options_win.cpp).
+    void SetDetailView(bool on);
     void HookMaskBox();
     void HookFolderBox();
     // One font and one colour for the list, the folder box, the mask box and the completion
     // list (listing/font_colours_win.cpp).
     void SetListFont(const LOGFONTA& font, COLORREF textColour);
     void SetListBackground(COLORREF colour);
+    // The brush of a text box in the list's colours (WM_CTLCOLOR*), or null for other controls.
+    HBRUSH TextBoxColours(HWND control, HDC dc) const;
 
     HINSTANCE instance_;
     std::vector<std::string> args_;

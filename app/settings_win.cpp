@@ -129,3 +129,5 @@ void TFrmFile::FormClose() {
         oleInitialized_ = false;
     }
 }
+
+void TFrmFile::mnQuitClick() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }

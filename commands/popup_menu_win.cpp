@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "app/file1_win.h"
 #include "commands/menu_shortcuts.h"
@@ -60,4 +61,28 @@ void TFrmFile::mnPopupClick() {
     else
         ::GetCursorPos(&at);
     ShowPopupMenu(PopupMenu1, at);
+}
+
+void TFrmFile::ListView1ContextMenu(LPARAM point) {
+    // The right button gives the pointer's place; the menu key gives -1, -1: then the menu
+    // opens under the focused row.
+    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    if (at.x == -1 && at.y == -1) {
+        RECT r{};
+        int focused = ListView_GetNextItem(ListView1, -1, LVNI_FOCUSED);
+        if (focused < 0 || !ListView_GetItemRect(ListView1, focused, &r, LVIR_LABEL))
+            ::GetClientRect(ListView1, &r);
+        at = {r.left + 8, r.bottom};
+        ::ClientToScreen(ListView1, &at);
+    }
+    ShowPopupMenu(PopupMenu1, at);
+}
+
+HMENU TFrmFile::RenderedPopup(const TMenuItem& menu) const {
+    return &menu == &PopupMenu2 ? popup2_.get() : popup1_.get();
+}
+
+void TFrmFile::ShowPopupMenu(const TMenuItem& menu, POINT screen) {
+    ::TrackPopupMenu(RenderedPopup(menu), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                     hwnd_, nullptr);
 }

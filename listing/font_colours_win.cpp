@@ -83,3 +83,12 @@ void TFrmFile::mnSetBackColorClick() {
     Settings.Set("BGColor", std::to_string(ListView_GetBkColor(ListView1)));
     BuildListIcons();
 }
+
+HBRUSH TFrmFile::TextBoxColours(HWND control, HDC dc) const {
+    if (!backBrush_ || !(control == CmbDir || control == lstHokan || control == CmbMask ||
+                         ::GetParent(control) == CmbMask))
+        return nullptr;
+    ::SetBkColor(dc, backColour_);
+    ::SetTextColor(dc, fontColour_);
+    return backBrush_.get();
+}

@@ -10,6 +10,7 @@
 
 #include "app/file1_win.h"
 #include "app/sjis.h"
+#include "app/wide_escape.h"
 #include "listing/listing_keys.h"
 #include "platform/dc_win.h"
 #include "platform/text_win.h"
@@ -255,4 +256,13 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
     for (int column = 0; column < 3; ++column)
         ListView_SetColumnWidth(ListView1, column,
                                 std::max(widths[column], HeaderWidth(ListView1, column)));
+}
+
+void TFrmFile::SetStatus(const std::string& text) {
+    // In UTF-16 only when the text holds a character the code page cannot.
+    if (wide::HasEscapes(text))
+        ::SendMessageW(StatusBar1, SB_SETTEXTW, 0,
+                       reinterpret_cast<LPARAM>(WideText(text).c_str()));
+    else
+        ::SendMessageA(StatusBar1, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -76,3 +76,11 @@ void TFrmFile::ListView1Change() {
     SetStatus(SelectionStatusText(std::string_view(slot.Times[entry]).substr(0, 16),
                                   selected.front().Kind == kFileKind, slot.Sizes[entry]));
 }
+
+void TFrmFile::SetDetailView(bool on) {
+    DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(ListView1, GWL_STYLE));
+    style = (style & ~LVS_TYPEMASK) | (on ? LVS_REPORT : LVS_LIST);
+    ::SetWindowLongPtrA(ListView1, GWL_STYLE, style);
+    // Switching views lists nothing again, but the details columns need their widths.
+    if (ListedSlot >= 0) SizeColumns(TabSlots[ListedSlot], on);
+}

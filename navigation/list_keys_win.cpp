@@ -6,10 +6,8 @@
 #include "app/file1_win.h"
 
 bool TFrmFile::ListView1KeyDown(int key) {
-    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
     const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
     const bool alt = ::GetKeyState(VK_MENU) < 0;
-    (void)shift;
     switch (key) {
         case VK_TAB: return MoveFocusByKey(FocusStop::List, key);
         case VK_BACK: GoUp(); return true;

@@ -141,3 +141,19 @@ void TFrmFile::Timer1Timer() {
     ::KillTimer(hwnd_, kTimer1);
     NewTab(OpenDirPath);
 }
+
+void TFrmFile::OpenStartupFolders() {
+    StartupOpening = true;
+    for (const std::string& arg : args_)
+        if (arg != "-n") NewTab(arg);
+    StartupOpening = false;
+    if (TabSlots.UsedCount() == 0) {
+        char cwd[MAX_PATH * 4] = {};
+        DWORD n = ::GetCurrentDirectoryA(sizeof cwd, cwd);
+        NewTab(std::string(cwd, n < sizeof cwd ? n : 0));
+    }
+    // A last folder that failed took its tab, and the selection, with it: every command works
+    // on the current tab, so the last one left is selected and listed.
+    int count = TabCtrl_GetItemCount(TabControl1);
+    if (count > 0 && TabCtrl_GetCurSel(TabControl1) < 0) ShowTab(count - 1);
+}

@@ -1,5 +1,7 @@
 #include "platform/glyph_buttons_win.h"
 
+#include <windowsx.h>
+
 #include <stdexcept>
 
 namespace {
@@ -49,4 +51,19 @@ HWND TGlyphButtons::ButtonAt(POINT screen) const {
         if (::GetWindowRect(button, &r) && ::PtInRect(&r, screen)) return button;
     }
     return nullptr;
+}
+
+void TGlyphButtons::RelayHintOfDisabled(HWND from, LPARAM point, HWND tooltip) const {
+    // A disabled button takes no mouse input, so its hint would never show: the window
+    // behind it hands the pointer on to the tooltip in the button's name.
+    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    ::ClientToScreen(from, &at);
+    HWND button = ButtonAt(at);
+    if (!button || ::IsWindowEnabled(button)) return;
+    ::ScreenToClient(button, &at);
+    MSG relayed{};
+    relayed.hwnd = button;
+    relayed.message = WM_MOUSEMOVE;
+    relayed.lParam = MAKELPARAM(at.x, at.y);
+    ::SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }

@@ -22,6 +22,9 @@ public:
     bool Draw(const DRAWITEMSTRUCT& item) const;
     // Our button at a point of the screen, enabled or not; null when there is none.
     HWND ButtonAt(POINT screen) const;
+    // The pointer moved to point (client coordinates of from, as in WM_MOUSEMOVE): over a
+    // disabled button, tooltip hears of it in the button's name.
+    void RelayHintOfDisabled(HWND from, LPARAM point, HWND tooltip) const;
 
 private:
     UniqueImageList images_;
