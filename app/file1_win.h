@@ -102,6 +102,8 @@ public:
     std::string CurrentFolder() const;
     void SaveScroll();
     void ResetScroll();
+    // What the list shows, in the listed slot's order.
+    ShownListing Shown();
     // The index into CurrentListing of list item i.
     std::int32_t ItemToEntry(std::int32_t item) const;
     // The slot entry behind a row of the list, or nothing.
@@ -133,7 +135,7 @@ public:
     // Column widths from the texts of the shown rows.
     void SizeColumns(const TTabSlot& slot, bool details);
     // The row whose name matches a search of the list, or -1.
-    int ListView1FindItem(const NMLVFINDITEMA& find) const;
+    int ListView1FindItem(const NMLVFINDITEMA& find);
     // What the list tells the window (listing/list_notify_win.cpp).
     LRESULT ListView1Notify(const NMHDR& nm);
     void SetStatus(const std::string& text);
@@ -356,12 +358,12 @@ public:
     TTabSlots TabSlots;
     TTabToSlot TabToSlot{};
     std::vector<std::string> FieldList;
-    // The listing: the slot entry of each listed row, in listing order.
+    // The listing: the slot entry of each listed row, in listing order; the list's rows are
+    // the part ShownPage cuts from it, of the slot ListedSlot. Shown() puts them together.
     std::vector<std::int32_t> CurrentListing;
+    PageWindow ShownPage;
+    int ListedSlot = -1;
     std::vector<std::string> PasteList;
-    std::int32_t PageStart = 0;
-    std::int32_t PageEnd = 0;
-    int ListedSlot = -1;  // the slot whose entries the list shows
     TWildMatch WildMatch;
     std::string DesktopPath;
     // mnDelete, mnDelete2, mnCopy, mnPaste, mnCut, mnSelectAll

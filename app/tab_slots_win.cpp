@@ -33,15 +33,20 @@ void TFrmFile::ResetScroll() {
     TabSlots[slot].FocusIndex = 0;
 }
 
+ShownListing TFrmFile::Shown() {
+    return {CurrentListing, ShownPage, ListedSlot >= 0 && TabSlots[ListedSlot].Reverse};
+}
+
 std::int32_t TFrmFile::ItemToEntry(std::int32_t item) const {
-    int slot = CurrentSlot();
-    bool reverse = slot >= 0 && TabSlots[slot].Reverse;
-    return ::ItemToEntry(item, reverse, PageStart, PageEnd);
+    // The listed slot's order: the rows are the listed slot's even while another tab is
+    // being switched to.
+    const bool reverse = ListedSlot >= 0 && TabSlots[ListedSlot].Reverse;
+    return ::ItemToEntry(item, reverse, ShownPage.Start, ShownPage.End);
 }
 
 std::optional<RowEntry> TFrmFile::ListedEntry(std::int32_t row) const {
     if (ListedSlot < 0) return std::nullopt;
-    return EntryOfRow(TabSlots[ListedSlot], CurrentListing, row, PageStart, PageEnd);
+    return EntryOfRow(TabSlots[ListedSlot], CurrentListing, row, ShownPage.Start, ShownPage.End);
 }
 
 std::vector<RowEntry> TFrmFile::SelectedEntries(std::size_t most) const {

@@ -93,9 +93,8 @@ void TFrmFile::ShowArrivals(int slotIndex, const std::string& folder,
         std::int32_t row = -1;
         if (FindEntry(slot, onDisk) >= 0) {
             const std::int32_t entry = RefreshSlotEntry(folder + onDisk, slotIndex);
-            PageWindow window{PageStart, PageEnd};
             if (entry >= 0 && slotIndex == ListedSlot)
-                row = RowOfEntry({CurrentListing, window, slot.Reverse}, entry).value_or(-1);
+                row = RowOfEntry(Shown(), entry).value_or(-1);
             if (row >= 0) ListView_Update(ListView1, row);
         } else {
             row = AddFileItem(slotIndex, folder, onDisk);
@@ -153,12 +152,9 @@ std::int32_t TFrmFile::AddFileItem(int slotIndex, const std::string& folder,
     const std::int32_t entry = AppendSlotEntry(folder + name, slotIndex);
     if (entry < 0 || slotIndex != ListedSlot) return -1;
     TTabSlot& slot = TabSlots[slotIndex];
-    PageWindow window{PageStart, PageEnd};
-    ShowAsLastRow(slot, entry, {CurrentListing, window, slot.Reverse});
-    PageStart = window.Start;
-    PageEnd = window.End;
-    const std::int32_t row = PageEnd - PageStart - 1;
-    ListView_SetItemCountEx(ListView1, PageEnd - PageStart, LVSICF_NOSCROLL);
+    ShowAsLastRow(slot, entry, Shown());
+    const std::int32_t row = ShownPage.End - ShownPage.Start - 1;
+    ListView_SetItemCountEx(ListView1, ShownPage.End - ShownPage.Start, LVSICF_NOSCROLL);
     SizeColumns(slot, DetailView);
     return row;
 }
@@ -200,11 +196,9 @@ std::vector<ListedName> TFrmFile::SelectedOnDisk() {
         RefreshSlotEntry(folder + item.Name, slot);
     }
     if (changed) {
-        PageWindow window{PageStart, PageEnd};
-        const ShownListing shown{CurrentListing, window, TabSlots[slot].Reverse};
-        for (const ListedName& item : kept)
-            if (auto row = RowOfEntry(shown, FindEntry(TabSlots[slot], item.Name)))
-                SelectRow(*row, false);
+        std::vector<std::string> names;
+        for (const ListedName& item : kept) names.push_back(item.Name);
+        for (std::int32_t row : RowsOfNames(TabSlots[slot], Shown(), names)) SelectRow(row, false);
     }
     return kept;
 }
@@ -215,22 +209,17 @@ void TFrmFile::RemoveSlotEntry(int slotIndex, const std::string& name) {
         RemoveEntries(slot, name, std::nullopt);
         return;
     }
-    PageWindow window{PageStart, PageEnd};
-    const std::int32_t before = PageEnd - PageStart;
-    RemoveEntries(slot, name, ShownListing{CurrentListing, window, slot.Reverse});
-    PageStart = window.Start;
-    PageEnd = window.End;
-    if (PageEnd - PageStart != before)
-        ListView_SetItemCountEx(ListView1, PageEnd - PageStart, LVSICF_NOSCROLL);
+    const std::int32_t before = ShownPage.End - ShownPage.Start;
+    RemoveEntries(slot, name, Shown());
+    if (ShownPage.End - ShownPage.Start != before)
+        ListView_SetItemCountEx(ListView1, ShownPage.End - ShownPage.Start, LVSICF_NOSCROLL);
     ::InvalidateRect(ListView1, nullptr, TRUE);
 }
 
 bool TFrmFile::FocusRowNamed(const std::string& name) {
     if (ListedSlot < 0) return false;
     const TTabSlot& slot = TabSlots[ListedSlot];
-    PageWindow window{PageStart, PageEnd};
-    std::optional<std::int32_t> row =
-        RowOfEntry({CurrentListing, window, slot.Reverse}, FindEntry(slot, name));
+    std::optional<std::int32_t> row = RowOfEntry(Shown(), FindEntry(slot, name));
     if (!row) return false;
     ListView_SetItemState(ListView1, -1, 0, LVIS_SELECTED);
     SelectRow(*row, true);

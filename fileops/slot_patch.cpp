@@ -88,11 +88,3 @@ int RemoveEntries(TTabSlot& slot, std::string_view name, std::optional<ShownList
     }
     return removed;
 }
-
-std::optional<std::int32_t> RowOfEntry(const ShownListing& shown, std::int32_t entry) {
-    for (std::int32_t k = shown.Window.Start; k < shown.Window.End; ++k) {
-        if (shown.Entries[static_cast<std::size_t>(k)] != entry) continue;
-        return shown.Reverse ? shown.Window.End - 1 - k : k - shown.Window.Start;
-    }
-    return std::nullopt;
-}

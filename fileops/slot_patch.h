@@ -26,13 +26,6 @@ char EntryKind(const DirEntry& found);
 // Rewrites an entry's size and time from the disk.
 void RefreshEntry(TTabSlot& slot, std::int32_t entry, const DirEntry& found);
 
-// The listing as the list shows it.
-struct ShownListing {
-    std::vector<std::int32_t>& Entries;
-    PageWindow& Window;
-    bool Reverse = false;
-};
-
 // Shows a new entry as the last row of the list: it goes where the window maps the row
 // after the last one (End in normal order, Start in reverse), and the window widens by one.
 void ShowAsLastRow(const TTabSlot& slot, std::int32_t entry, ShownListing shown);
@@ -41,6 +34,3 @@ void ShowAsLastRow(const TTabSlot& slot, std::int32_t entry, ShownListing shown)
 // of later entries follow them down, and the window narrows for each removed position inside
 // or before it. The number of entries removed.
 int RemoveEntries(TTabSlot& slot, std::string_view name, std::optional<ShownListing> shown);
-
-// The list row that shows entry, or nothing when it is not in the window.
-std::optional<std::int32_t> RowOfEntry(const ShownListing& shown, std::int32_t entry);

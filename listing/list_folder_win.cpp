@@ -118,14 +118,12 @@ void TFrmFile::ListFolder(int slotIndex) {
     const std::int32_t count = static_cast<std::int32_t>(CurrentListing.size());
     const bool limitOn = DisplayLimit;
     if (limitOn) slot.Page = ClampPage(slot.Page, count, MaxFilesValue);
-    PageWindow window = ComputePageWindow(count, limitOn, MaxFilesValue, slot.Page);
-    PageStart = window.Start;
-    PageEnd = window.End;
+    ShownPage = ComputePageWindow(count, limitOn, MaxFilesValue, slot.Page);
 
     // The list holds no items of its own: it asks for each row it draws (ListView1GetDispInfo), so
     // a listing of any size costs one count here.
     ListedSlot = slotIndex;
-    ListView_SetItemCountEx(ListView1, PageEnd - PageStart, 0);
+    ListView_SetItemCountEx(ListView1, ShownPage.End - ShownPage.Start, 0);
 
     const bool details = DetailView;
     if (details) SetListStyle(ListView1, LVS_REPORT);
@@ -202,27 +200,13 @@ void TFrmFile::ListView1GetDispInfoW(NMLVDISPINFOW& info) {
     }
 }
 
-int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
+int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) {
     // Searching by name: what ListView_FindItem and typing the first letters of a name ask.
-    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz) return -1;
-    const std::string wanted = sjis::UpperCase(find.lvfi.psz);
-    const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
-    const int count = PageEnd - PageStart;
-    if (ListedSlot < 0 || count <= 0) return -1;
-    const TTabSlot& slot = TabSlots[ListedSlot];
-    const int start = find.iStart < 0 || find.iStart >= count ? 0 : find.iStart;
-    for (int step = 0; step < count; ++step) {
-        int row = start + step;
-        if (row >= count) {
-            if (!(find.lvfi.flags & LVFI_WRAP)) return -1;
-            row -= count;
-        }
-        std::optional<RowEntry> listed = ListedEntry(row);
-        if (!listed) continue;
-        std::string name = sjis::UpperCase(slot.Names[listed->Entry]);
-        if (partial ? name.compare(0, wanted.size(), wanted) == 0 : name == wanted) return row;
-    }
-    return -1;
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || ListedSlot < 0)
+        return -1;
+    return FindRowByName(TabSlots[ListedSlot], Shown(),
+                         {find.lvfi.psz, (find.lvfi.flags & LVFI_PARTIAL) != 0,
+                          (find.lvfi.flags & LVFI_WRAP) != 0, find.iStart});
 }
 
 void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
@@ -231,8 +215,8 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
     LongestTexts names, sizes;
     // A window of every entry is walked in the slot's own order, straight through memory.
     const bool everyEntry =
-        PageStart == 0 && static_cast<std::size_t>(PageEnd) == slot.Names.size();
-    for (std::int32_t d = PageStart; d < PageEnd; ++d) {
+        ShownPage.Start == 0 && static_cast<std::size_t>(ShownPage.End) == slot.Names.size();
+    for (std::int32_t d = ShownPage.Start; d < ShownPage.End; ++d) {
         const auto entry =
             static_cast<std::size_t>(everyEntry ? d : CurrentListing[static_cast<std::size_t>(d)]);
         names.Offer(slot.Names[entry]);

@@ -228,6 +228,50 @@ int ClampPage(int page, std::int32_t count, std::int32_t maxFiles) {
     return std::min(page, HighestPage(count, maxFiles));
 }
 
+std::optional<std::int32_t> RowOfEntry(const ShownListing& shown, std::int32_t entry) {
+    for (std::int32_t k = shown.Window.Start; k < shown.Window.End; ++k) {
+        if (shown.Entries[static_cast<std::size_t>(k)] != entry) continue;
+        return shown.Reverse ? shown.Window.End - 1 - k : k - shown.Window.Start;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::int32_t> RowsOfNames(const TTabSlot& slot, const ShownListing& shown,
+                                      const std::vector<std::string>& names) {
+    std::vector<std::int32_t> rows;
+    for (const std::string& name : names) {
+        const auto at = std::find(slot.Names.begin(), slot.Names.end(), name);
+        if (at == slot.Names.end()) continue;
+        if (auto row = RowOfEntry(shown, static_cast<std::int32_t>(at - slot.Names.begin())))
+            rows.push_back(*row);
+    }
+    return rows;
+}
+
+std::int32_t FindRowByName(const TTabSlot& slot, const ShownListing& shown,
+                           const RowSearch& search) {
+    const std::int32_t count = shown.Window.End - shown.Window.Start;
+    if (count <= 0) return -1;
+    const std::string wanted = sjis::UpperCase(search.Name);
+    const std::int32_t start = search.Start < 0 || search.Start >= count ? 0 : search.Start;
+    for (std::int32_t step = 0; step < count; ++step) {
+        std::int32_t row = start + step;
+        if (row >= count) {
+            if (!search.Wrap) return -1;
+            row -= count;
+        }
+        const std::int32_t index =
+            ItemToEntry(row, shown.Reverse, shown.Window.Start, shown.Window.End);
+        if (index < 0 || index >= static_cast<std::int32_t>(shown.Entries.size())) continue;
+        const std::int32_t entry = shown.Entries[static_cast<std::size_t>(index)];
+        if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size())) continue;
+        const std::string name = sjis::UpperCase(slot.Names[static_cast<std::size_t>(entry)]);
+        if (search.Partial ? name.compare(0, wanted.size(), wanted) == 0 : name == wanted)
+            return row;
+    }
+    return -1;
+}
+
 std::optional<RowEntry> EntryOfRow(const TTabSlot& slot, const std::vector<std::int32_t>& listing,
                                    std::int32_t row, std::int32_t pageStart, std::int32_t pageEnd) {
     if (row < 0 || row >= pageEnd - pageStart) return std::nullopt;

@@ -103,6 +103,33 @@ int PreviousPage(int page, std::int32_t count, std::int32_t maxFiles);
 // A listing that shrank below the tab's page shows its beginning, never "-2/3".
 int ClampPage(int page, std::int32_t count, std::int32_t maxFiles);
 
+// The listing as the list shows it: the listed slot's entries in listing order, the page
+// window cut from them, and the order the rows run in (the listed slot's, not the current
+// tab's).
+struct ShownListing {
+    std::vector<std::int32_t>& Entries;
+    PageWindow& Window;
+    bool Reverse = false;
+};
+// The list row that shows entry, or nothing when it is not in the window.
+std::optional<std::int32_t> RowOfEntry(const ShownListing& shown, std::int32_t entry);
+// The rows that show the slot's entries of these names, in the order of names; names not in
+// the window have none.
+std::vector<std::int32_t> RowsOfNames(const TTabSlot& slot, const ShownListing& shown,
+                                      const std::vector<std::string>& names);
+
+struct RowSearch {
+    std::string Name;
+    bool Partial = false;  // the name starts with Name; otherwise it is Name
+    bool Wrap = false;     // past the last row the search goes on from the first
+    std::int32_t Start = 0;
+};
+// The first row from search.Start whose name matches, without regard to the case of
+// single-byte letters: what the list asks when it is searched by name or typed at. -1 when
+// none does.
+std::int32_t FindRowByName(const TTabSlot& slot, const ShownListing& shown,
+                           const RowSearch& search);
+
 // The slot entry behind a row of the list: its index in the slot and its kind.
 struct RowEntry {
     std::int32_t Row = 0;

@@ -88,6 +88,27 @@ TEST(PageWindowTest, RowsMapToSlotEntriesWithinTheShownWindowOnly) {
     EXPECT_EQ(EntryOfRow(slot, listing, 1, 1, 3), std::nullopt);
 }
 
+TEST(PageWindowTest, NameSearchesAndNamedRowsFollowTheShownRows) {
+    TTabSlot slot;
+    slot.Names = {"Alpha.txt", "beta.txt", "alps", "gamma"};
+    slot.Kinds = "1101";
+    std::vector<std::int32_t> listing = {2, 0, 1, 3};
+    PageWindow window{0, 3};  // gamma is on another page
+    const ShownListing shown{listing, window, false};
+    EXPECT_EQ(FindRowByName(slot, shown, {"AL", true}), 0);            // alps, any case
+    EXPECT_EQ(FindRowByName(slot, shown, {"al", true, false, 1}), 1);  // from row 1: Alpha
+    EXPECT_EQ(FindRowByName(slot, shown, {"alp", false}), -1);         // whole names only
+    EXPECT_EQ(FindRowByName(slot, shown, {"alps", true, false, 2}), -1);
+    EXPECT_EQ(FindRowByName(slot, shown, {"alps", true, true, 2}), 0);  // wrapped
+    EXPECT_EQ(FindRowByName(slot, shown, {"gamma", false, true}), -1);
+    EXPECT_EQ(RowsOfNames(slot, shown, {"beta.txt", "gamma", "alps", "gone"}),
+              (std::vector<std::int32_t>{2, 0}));
+    // Reversed rows run back from the end of the window.
+    const ShownListing reversed{listing, window, true};
+    EXPECT_EQ(FindRowByName(slot, reversed, {"BETA.TXT", false}), 0);
+    EXPECT_EQ(RowsOfNames(slot, reversed, {"alps"}), (std::vector<std::int32_t>{2}));
+}
+
 TEST(PageWindowTest, LimitOffShowsAllWithoutPageText) {
     for (std::int32_t count : {0, 1, 150, 200, 450, 100000}) {
         PageWindow window = ComputePageWindow(count, false, 200, 2);
