@@ -16,8 +16,10 @@
 #include "fileops/drag_out_win.h"
 #include "navigation/bookmarks.h"
 #include "navigation/folder_reading_win.h"
+#include "platform/design_font_win.h"
 #include "platform/desktop_folder_win.h"
 #include "platform/menu_render_win.h"
+#include "platform/window_plumbing_win.h"
 
 namespace {
 
@@ -123,19 +125,16 @@ HWND CreateChild(HWND parent, DWORD exStyle, const char* cls, const char* text, 
 }  // namespace
 
 void RegisterMainWindowClass(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) return;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &TFrmFile::WndProcEntry;
+    wc.lpfnWndProc = &WindowObjectProc;
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
     wc.hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kMainWindowClass;
-    if (!::RegisterClassExA(&wc)) throw std::runtime_error("ｳｨﾝﾄﾞｳｸﾗｽを登録できません");
-    registered = true;
+    RegisterClassOnce(wc);
 }
 
 TFrmFile::TFrmFile(HINSTANCE instance, std::vector<std::string> args, ModalUi& ui,
@@ -156,7 +155,7 @@ void TFrmFile::Construct() {
     hwnd_ = ::CreateWindowExA(0, kMainWindowClass, kMainWindowCaption,
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kWindowDesign.Left,
                               kWindowDesign.Top, kWindowDesign.Width, kWindowDesign.Height, nullptr,
-                              nullptr, instance_, this);
+                              nullptr, instance_, static_cast<WindowObject*>(this));
     if (!hwnd_) throw std::runtime_error("ﾒｲﾝｳｨﾝﾄﾞｳを作成できません");
     // The shell's questions belong to the window: it waits while they are open.
     Shell->SetOwner(hwnd_);
@@ -184,7 +183,7 @@ void TFrmFile::Construct() {
     BuildListIcons();
     // Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
-    oleInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
+    ole_.emplace();
     // The menus and the mask box's list from the settings; the Menu entries last, so they
     // reach the bookmark items too.
     BuildPopupMenu();
@@ -202,17 +201,15 @@ void TFrmFile::Construct() {
 TFrmFile::~TFrmFile() { Destroy(); }
 
 void TFrmFile::Destroy() {
+    subclasses_.clear();
     if (hwnd_) {
-        ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DetachWindowObject(hwnd_);
         ::DestroyWindow(hwnd_);
         hwnd_ = nullptr;
     }
     // Only after the list that shows its images is gone.
     ImageList1.reset();
-    if (oleInitialized_) {
-        ::OleUninitialize();
-        oleInitialized_ = false;
-    }
+    ole_.reset();
 }
 
 void TFrmFile::CreateControls() {
@@ -254,8 +251,8 @@ void TFrmFile::CreateControls() {
         ti.lpszText = const_cast<char*>(b.Hint);
         ::SendMessageA(Tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
-    ::SetWindowSubclass(Tooltip, &TFrmFile::ControlProc, kTooltipSubclass,
-                        reinterpret_cast<DWORD_PTR>(this));
+    subclasses_.emplace_back(Tooltip, &TFrmFile::ControlProc, kTooltipSubclass,
+                             reinterpret_cast<DWORD_PTR>(this));
     ::EnableWindow(spbtnBack, FALSE);
     ::EnableWindow(spbtnNext, FALSE);
     CmbMask =
@@ -290,23 +287,18 @@ void TFrmFile::CreateControls() {
     // Completion lines come in their order (folders first): the list must not sort them.
     lstHokan =
         CreateChild(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL, kHokanDesign);
-    ::SetWindowSubclass(TabControl1, &TFrmFile::ControlProc, kTabStripSubclass,
-                        reinterpret_cast<DWORD_PTR>(this));
-    ::SetWindowSubclass(spbtnUpdir, &TFrmFile::ControlProc, kUpButtonSubclass,
-                        reinterpret_cast<DWORD_PTR>(this));
-    ::SetWindowSubclass(ListView1, &TFrmFile::ControlProc, kListViewSubclass,
-                        reinterpret_cast<DWORD_PTR>(this));
+    for (auto [control, id] : {std::pair{TabControl1, kTabStripSubclass},
+                               {spbtnUpdir, kUpButtonSubclass},
+                               {ListView1, kListViewSubclass}})
+        subclasses_.emplace_back(control, &TFrmFile::ControlProc, id,
+                                 reinterpret_cast<DWORD_PTR>(this));
     HookMaskBox();
     HookFolderBox();
     // The tab strip at the back of the z-order so it never paints over the others.
     ::SetWindowPos(TabControl1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     // The design font for everything; the list's own font comes from the settings.
-    LOGFONTA lf{};
-    lf.lfHeight = -12;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynA(lf.lfFaceName, "MS UI Gothic", LF_FACESIZE);
-    designFont_.reset(::CreateFontIndirectA(&lf));
+    designFont_.reset(CreateDesignFont());
     for (HWND child = ::GetWindow(hwnd_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(designFont_.get()), FALSE);
 }
@@ -428,26 +420,12 @@ bool TFrmFile::HandleShortCut(const MSG& msg) {
     return true;
 }
 
-LRESULT CALLBACK TFrmFile::WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<TFrmFile*>(cs->lpCreateParams);
-        self->hwnd_ = hwnd;
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<TFrmFile*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    // Nothing throws across the window procedure: an error that escapes a handler is shown in
-    // the standard error box and the program goes on.
-    try {
-        return self->HandleMessage(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        ShowErrorReport(self->Ui, hwnd, e.what());
-    } catch (...) {
-        ShowErrorReport(self->Ui, hwnd, "不明なｴﾗｰ");
-    }
-    return 0;
+LRESULT TFrmFile::WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) hwnd_ = hwnd;
+    return HandleMessage(msg, wParam, lParam);
 }
+
+void TFrmFile::ReportError(HWND hwnd, const std::string& text) { ShowErrorReport(Ui, hwnd, text); }
 
 LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
@@ -598,8 +576,8 @@ LRESULT CALLBACK TFrmFile::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             LRESULT r = self->TabControlMessage(msg, wParam, lParam, handled);
             if (handled) return r;
         }
-    } catch (const std::exception& e) {
-        ShowErrorReport(self->Ui, self->hwnd_, e.what());
+    } catch (...) {
+        ShowErrorReport(self->Ui, self->hwnd_, CurrentErrorText());
         return 0;
     }
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
@@ -618,8 +596,8 @@ int RunMessageLoop(TFrmFile& form) {
                 msg.hwnd == form.ListView1 && form.ListView1KeyDown(static_cast<int>(msg.wParam)) &&
                 msg.message == WM_SYSKEYDOWN)
                 continue;
-        } catch (const std::exception& e) {
-            ShowErrorReport(form.Ui, form.Handle(), e.what());
+        } catch (...) {
+            ShowErrorReport(form.Ui, form.Handle(), CurrentErrorText());
             continue;
         }
         ::TranslateMessage(&msg);

@@ -30,11 +30,13 @@
 #include "navigation/completion.h"
 #include "navigation/focus_stops.h"
 #include "platform/collator_win.h"
+#include "platform/com_init_win.h"
 #include "platform/glyph_buttons_win.h"
 #include "platform/launcher_win.h"
 #include "platform/modal_ui_win.h"
 #include "platform/shell_ops_win.h"
 #include "platform/unique_handle_win.h"
+#include "platform/window_plumbing_win.h"
 
 inline constexpr const char* kMainWindowClass = "TFrmFile";
 inline constexpr const char* kMainWindowCaption = "tabora";
@@ -58,7 +60,7 @@ struct ListedName {
     char Kind = kFileKind;
 };
 
-class TFrmFile {
+class TFrmFile : private WindowObject {
 public:
     // Builds the window in the designed order. When the settings cannot be loaded, the
     // message has been shown and Terminated() is true; nothing else was done.
@@ -415,9 +417,9 @@ public:
     std::unique_ptr<ShellOps> Shell = std::make_unique<SystemShellOps>();
     std::unique_ptr<Launcher> Launch = std::make_unique<SystemLauncher>();
 
-    static LRESULT CALLBACK WndProcEntry(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
 private:
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void ReportError(HWND hwnd, const std::string& text) override;
     void Construct();
     void Destroy();
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -466,9 +468,11 @@ private:
     UniqueMenu popup1_, popup2_;
     int popup1First_ = 0;  // the first id of popup1_ as it was last numbered
     UniqueFont designFont_;
-    TGlyphButtons toolGlyphs_;  // the tool buttons' pictures
+    TGlyphButtons toolGlyphs_;
+    std::vector<SubclassHolder> subclasses_;  // of the controls, removed before the window goes  //
+                                              // the tool buttons' pictures
     UniqueFont listFont_;
-    bool oleInitialized_ = false;
+    std::optional<OleInitialization> ole_;  // for dragging out, after the window is gone
     std::string tooltipText_;
     HWND lastFocus_ = nullptr;   // the control that had the keys when the window was left
     POINT tabPointer_{};         // last pointer position over the tab strip

@@ -9,6 +9,7 @@
 #include "app/file1_win.h"
 #include "app/handover_win.h"
 #include "app/settings_file_win.h"
+#include "dialogs/system_modal_ui_win.h"
 #include "platform/text_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {

@@ -124,10 +124,7 @@ void TFrmFile::mnSetSaveClick() {
 void TFrmFile::FormClose() {
     EndDragToNext();
     SaveSettings();
-    if (oleInitialized_) {
-        ::OleUninitialize();
-        oleInitialized_ = false;
-    }
+    ole_.reset();
 }
 
 void TFrmFile::mnQuitClick() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }

@@ -4,6 +4,7 @@
 
 #include "app/sjis.h"
 #include "dialogs/entry_edit.h"
+#include "platform/design_font_win.h"
 #include "platform/modal_ui_win.h"
 #include "platform/text_win.h"
 
@@ -26,25 +27,25 @@ constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
 
 // The design; table order is Tab order, the labels ahead of it.
 // clang-format off
-constexpr TControlDesign kDesign[] = {
-    {"STATIC", "", kLabel, 0, 7, 9, 41, 13, 0},                                        // LblName
-    {"STATIC", "(ﾋﾟﾘｵﾄﾞなし)", kLabel, 0, 112, 9, 80, 13, 0},                          // LblPeriod
-    {"STATIC", "ｼｮｰﾄｶｯﾄ ", kLabel, 0, 205, 8, 55, 13, 0},                              // LblShortcut
-    {"STATIC", "", kLabel, 0, 8, 33, 40, 13, 0},                                       // LblValue
-    {"STATIC", "(EXEﾌｧｲﾙか開くｱﾌﾟﾘｹｰｼｮﾝのﾀｲﾄﾙﾊﾞｰを入力します。)", kLabel, 0, 52, 53, 300, 13, 0},
-    {"STATIC", "開き方", kLabel, 0, 8, 67, 38, 13, 0},                                 // LblOpenMode
-    {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 49, 4, 56, 20, 0},                           // EdtExt
-    {"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 261, 4, 85, 240, 0},
-    {"EDIT", "", kEdit, WS_EX_CLIENTEDGE, 49, 29, 296, 20, 0},                         // EdtCmd
-    {"BUTTON", "...", WS_TABSTOP | BS_PUSHBUTTON, 0, 348, 28, 27, 21, kBrowseId},
-    {"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 48, 64, 105, 120, 0},
-    {"BUTTON", "&OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 262, 74, 55, 23, IDOK},
-    {"BUTTON", "&Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, 324, 74, 55, 23, IDCANCEL},
-    {"BUTTON", "▼ﾋﾝﾄ", WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 86, 51, 16, kHintId},
-    {"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
+constexpr TControlDesign<TFrmEdExt> kDesign[] = {
+    {&TFrmEdExt::LblName, "STATIC", "", kLabel, 0, 7, 9, 41, 13, 0},
+    {&TFrmEdExt::LblPeriod, "STATIC", "(ﾋﾟﾘｵﾄﾞなし)", kLabel, 0, 112, 9, 80, 13, 0},
+    {&TFrmEdExt::LblShortcut, "STATIC", "ｼｮｰﾄｶｯﾄ ", kLabel, 0, 205, 8, 55, 13, 0},
+    {&TFrmEdExt::LblValue, "STATIC", "", kLabel, 0, 8, 33, 40, 13, 0},
+    {&TFrmEdExt::LblExeHint, "STATIC", "(EXEﾌｧｲﾙか開くｱﾌﾟﾘｹｰｼｮﾝのﾀｲﾄﾙﾊﾞｰを入力します。)", kLabel, 0, 52, 53, 300, 13, 0},
+    {&TFrmEdExt::LblOpenMode, "STATIC", "開き方", kLabel, 0, 8, 67, 38, 13, 0},
+    {&TFrmEdExt::EdtExt, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, 49, 4, 56, 20, 0},
+    {&TFrmEdExt::CmbShortcut, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 261, 4, 85, 240, 0},
+    {&TFrmEdExt::EdtCmd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, 49, 29, 296, 20, 0},
+    {&TFrmEdExt::ButBrowse, "BUTTON", "...", WS_TABSTOP | BS_PUSHBUTTON, 0, 348, 28, 27, 21, kBrowseId},
+    {&TFrmEdExt::CmbOpenMode, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 48, 64, 105, 120, 0},
+    {&TFrmEdExt::ButOk, "BUTTON", "&OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 262, 74, 55, 23, IDOK},
+    {&TFrmEdExt::Button2, "BUTTON", "&Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, 324, 74, 55, 23, IDCANCEL},
+    {&TFrmEdExt::btnHint, "BUTTON", "▼ﾋﾝﾄ", WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 86, 51, 16, kHintId},
+    {&TFrmEdExt::ListBox1, "LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
      0, 104, 385, 161, kListId},
     // 12 rows drop down.
-    {"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 48, 4, 149, 20 + 12 * 14, kMenuId},
+    {&TFrmEdExt::CmbMenu, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 48, 4, 149, 20 + 12 * 14, kMenuId},
 };
 // clang-format on
 
@@ -52,15 +53,6 @@ const char* const kShortcutItems[] = {"Ctrl+",     "Shift+", "Alt+", "Shift+Ctrl
                                       "Ctrl+Alt+", "F4",     "F6",   "F7",          "F8",
                                       "F9",        "F10",    "F11",  "F12",         "(なし)"};
 const char* const kOpenModeItems[] = {"個々に開く", "1つのｺﾏﾝﾄﾞﾗｲﾝ", "起動後ﾄﾞﾗｯｸﾞ"};
-
-// The design font: "ＭＳ Ｐゴシック" is not there under Wine, so the face the main window uses.
-HFONT DesignFont(int height) {
-    LOGFONTA lf{};
-    lf.lfHeight = -height;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynA(lf.lfFaceName, "MS UI Gothic", LF_FACESIZE);
-    return ::CreateFontIndirectA(&lf);
-}
 
 void Show(HWND control, bool shown) { ::ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
 
@@ -76,25 +68,9 @@ TFrmEdExt::TFrmEdExt(ModalUi& ui)
     : TModalForm("TFrmEdExt", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                  WS_EX_DLGMODALFRAME),
       ui_(ui) {
-    const std::vector<HWND> c = CreateControls(kDesign);
-    LblName = c[0];
-    LblPeriod = c[1];
-    LblShortcut = c[2];
-    LblValue = c[3];
-    LblExeHint = c[4];
-    LblOpenMode = c[5];
-    EdtExt = c[6];
-    CmbShortcut = c[7];
-    EdtCmd = c[8];
-    ButBrowse = c[9];
-    CmbOpenMode = c[10];
-    ButOk = c[11];
-    Button2 = c[12];
-    btnHint = c[13];
-    ListBox1 = c[14];
-    CmbMenu = c[15];
-    font_.reset(DesignFont(12));
-    smallFont_.reset(DesignFont(11));
+    CreateControls<TFrmEdExt>(*this, kDesign);
+    font_.reset(CreateDesignFont(12));
+    smallFont_.reset(CreateDesignFont(11));
     SetFont(font_.get());
     for (HWND small : {LblPeriod, LblExeHint, btnHint})
         ::SendMessageA(small, WM_SETFONT, reinterpret_cast<WPARAM>(smallFont_.get()), FALSE);

@@ -12,10 +12,12 @@ constexpr int kEditMinWidth = 161;
 constexpr int kEditMinHeight = 20;
 
 // The designed places; Layout fits them to the caller's font.
-constexpr TControlDesign kDesign[] = {
-    {"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 4, 4, 161, 20, kEditId},
-    {"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 4, 28, 64, 22, IDOK},
-    {"BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP | BS_PUSHBUTTON, 0, 72, 28, 64, 22, IDCANCEL},
+constexpr TControlDesign<TfrmInput> kDesign[] = {
+    {&TfrmInput::edtInput, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 4, 4, 161, 20,
+     kEditId},
+    {&TfrmInput::btnOk, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 4, 28, 64, 22, IDOK},
+    {&TfrmInput::btnCancel, "BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP | BS_PUSHBUTTON, 0, 72, 28, 64, 22,
+     IDCANCEL},
 };
 
 }  // namespace
@@ -24,10 +26,7 @@ TfrmInput::TfrmInput()
     : TModalForm("TfrmInput", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                  WS_EX_DLGMODALFRAME) {
     ::SetWindowTextA(Handle(), "input");
-    const std::vector<HWND> controls = CreateControls(kDesign);
-    edtInput = controls[0];
-    btnOk = controls[1];
-    btnCancel = controls[2];
+    CreateControls<TfrmInput>(*this, kDesign);
 }
 
 void TfrmInput::Layout(HFONT font) {

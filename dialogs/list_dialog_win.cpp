@@ -8,6 +8,7 @@
 
 #include "dialogs/family_edit.h"
 #include "platform/dc_win.h"
+#include "platform/design_font_win.h"
 #include "platform/modal_ui_win.h"
 
 namespace {
@@ -31,16 +32,22 @@ constexpr UINT_PTR kListSubclass = 1;
 constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
 
 // The list, then the panel's buttons from the top; Layout places them.
-constexpr TControlDesign kDesign[] = {
-    {"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-     WS_EX_CLIENTEDGE, 0, 0, 177, 248, kListId},
-    {"BUTTON", "上へ(&U)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, kUpId},
-    {"BUTTON", "下へ(&B)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, kDownId},
-    {"BUTTON", "新規(&N)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, kNewId},
-    {"BUTTON", "編集(&E)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, kEditId},
-    {"BUTTON", "削除(&D)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, kDeleteId},
-    {"BUTTON", "&OK", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, IDOK},
-    {"BUTTON", "&Cancel", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, IDCANCEL},
+constexpr TControlDesign<TFrmList> kDesign[] = {
+    {&TFrmList::ListBox1, "LISTBOX", "",
+     WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 0,
+     0, 177, 248, kListId},
+    {&TFrmList::ButUp, "BUTTON", "上へ(&U)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, kUpId},
+    {&TFrmList::ButDown, "BUTTON", "下へ(&B)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight,
+     kDownId},
+    {&TFrmList::ButNew, "BUTTON", "新規(&N)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight,
+     kNewId},
+    {&TFrmList::ButEdit, "BUTTON", "編集(&E)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight,
+     kEditId},
+    {&TFrmList::ButDelete, "BUTTON", "削除(&D)", kButton, 0, 0, 0, kButtonWidth, kButtonHeight,
+     kDeleteId},
+    {&TFrmList::ButOk, "BUTTON", "&OK", kButton, 0, 0, 0, kButtonWidth, kButtonHeight, IDOK},
+    {&TFrmList::ButCancel, "BUTTON", "&Cancel", kButton, 0, 0, 0, kButtonWidth, kButtonHeight,
+     IDCANCEL},
 };
 
 // Top of each button in the panel: five together, then after a gap OK and Cancel.
@@ -59,21 +66,8 @@ TFrmList::TFrmList(ModalUi& ui)
           WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
           WS_EX_TOOLWINDOW),
       ui_(ui) {
-    const std::vector<HWND> c = CreateControls(kDesign);
-    ListBox1 = c[0];
-    ButUp = c[1];
-    ButDown = c[2];
-    ButNew = c[3];
-    ButEdit = c[4];
-    ButDelete = c[5];
-    ButOk = c[6];
-    ButCancel = c[7];
-    // "ＭＳ Ｐゴシック" is not there under Wine: the face the main window uses.
-    LOGFONTA lf{};
-    lf.lfHeight = -12;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynA(lf.lfFaceName, "MS UI Gothic", LF_FACESIZE);
-    font_.reset(::CreateFontIndirectA(&lf));
+    CreateControls<TFrmList>(*this, kDesign);
+    font_.reset(CreateDesignFont());
     SetFont(font_.get());
     // Enter and Delete are the list's own keys.
     ::SetWindowSubclass(ListBox1, &TFrmList::ListProc, kListSubclass,

@@ -1,55 +1,41 @@
 #include "dialogs/modal_form_win.h"
 
-#include <set>
 #include <stdexcept>
 #include <string>
 
 #include "platform/dc_win.h"
+#include "platform/window_plumbing_win.h"
 
-namespace {
-
-void RegisterFormClass(const char* className, WNDPROC proc) {
-    static std::set<std::string> registered;
-    if (registered.count(className)) return;
+TModalForm::TModalForm(const char* className, DWORD style, DWORD exStyle)
+    : style_(style), exStyle_(exStyle | WS_EX_CONTROLPARENT) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
+    wc.lpfnWndProc = &WindowObjectProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
-    if (!::RegisterClassExA(&wc))
-        throw std::runtime_error(std::string("ﾀﾞｲｱﾛｸﾞを登録できません: ") + className);
-    registered.insert(className);
-}
-
-}  // namespace
-
-TModalForm::TModalForm(const char* className, DWORD style, DWORD exStyle)
-    : style_(style), exStyle_(exStyle | WS_EX_CONTROLPARENT) {
-    RegisterFormClass(className, &TModalForm::WndProc);
+    RegisterClassOnce(wc);
     HWND hwnd = ::CreateWindowExA(exStyle_, className, "", style_, 0, 0, 100, 100, nullptr, nullptr,
-                                  ::GetModuleHandleA(nullptr), this);
+                                  ::GetModuleHandleA(nullptr), static_cast<WindowObject*>(this));
     if (!hwnd) throw std::runtime_error(std::string("ﾀﾞｲｱﾛｸﾞを作成できません: ") + className);
     hwnd_.reset(hwnd);
 }
 
 TModalForm::~TModalForm() {
     // No message of the dying window reaches a half-destroyed form.
-    if (hwnd_) ::SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, 0);
+    if (hwnd_) DetachWindowObject(hwnd_.get());
 }
 
-std::vector<HWND> TModalForm::CreateControls(std::span<const TControlDesign> design) {
-    std::vector<HWND> made;
-    for (const TControlDesign& d : design) {
-        HWND child = ::CreateWindowExA(
-            d.ExStyle, d.Class, d.Caption, WS_CHILD | WS_VISIBLE | d.Style, d.Left, d.Top, d.Width,
-            d.Height, hwnd_.get(), reinterpret_cast<HMENU>(INT_PTR(d.Id)),
-            ::GetModuleHandleA(nullptr), nullptr);
-        if (!child) throw std::runtime_error(std::string("ｺﾝﾄﾛｰﾙを作成できません: ") + d.Class);
-        made.push_back(child);
-    }
-    return made;
+HWND TModalForm::CreateControl(const char* cls, const char* caption, DWORD style, DWORD exStyle,
+                               RECT place, int id) {
+    // place holds left, top, width and height.
+    HWND child = ::CreateWindowExA(exStyle, cls, caption, WS_CHILD | WS_VISIBLE | style, place.left,
+                                   place.top, place.right, place.bottom, hwnd_.get(),
+                                   reinterpret_cast<HMENU>(INT_PTR(id)),
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    if (!child) throw std::runtime_error(std::string("ｺﾝﾄﾛｰﾙを作成できません: ") + cls);
+    return child;
 }
 
 void TModalForm::SetFont(HFONT font) {
@@ -118,21 +104,13 @@ void TModalForm::Close(int result) {
     if (running_) result_ = result;
 }
 
-LRESULT CALLBACK TModalForm::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TModalForm*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    // Nothing throws across the window procedure: an error of a form's handler is shown in
-    // the application's standard error box and the form goes on.
-    try {
-        return self->HandleMessage(hwnd, msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        ::MessageBoxA(hwnd, e.what(), "tabora", MB_OK | MB_ICONERROR);
-    }
-    return 0;
+LRESULT TModalForm::WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return HandleMessage(hwnd, msg, wParam, lParam);
+}
+
+void TModalForm::ReportError(HWND hwnd, const std::string& text) {
+    // The application's standard error box; the form goes on.
+    ::MessageBoxA(hwnd, text.c_str(), "tabora", MB_OK | MB_ICONERROR);
 }
 
 LRESULT TModalForm::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -10,9 +10,13 @@
 #include <vector>
 
 #include "platform/unique_handle_win.h"
+#include "platform/window_plumbing_win.h"
 
-// One child of a form's design: created WS_CHILD | WS_VISIBLE plus Style.
+// One child of a form's design: created WS_CHILD | WS_VISIBLE plus Style, its handle kept in
+// Member of the form.
+template <class Form>
 struct TControlDesign {
+    HWND Form::*Member;
     const char* Class;
     const char* Caption;
     DWORD Style;
@@ -21,7 +25,7 @@ struct TControlDesign {
     int Id;
 };
 
-class TModalForm {
+class TModalForm : private WindowObject {
 public:
     TModalForm(const char* className, DWORD style, DWORD exStyle);
     virtual ~TModalForm();
@@ -38,8 +42,15 @@ public:
     void Close(int result);
 
 protected:
-    // The children of design, in order; their handles in the same order.
-    std::vector<HWND> CreateControls(std::span<const TControlDesign> design);
+    // The children of design, in order (the Tab order), each handle in its member of form.
+    template <class Form>
+    void CreateControls(Form& form, std::span<const TControlDesign<Form>> design) {
+        for (const TControlDesign<Form>& d : design)
+            form.*(d.Member) = CreateControl(d.Class, d.Caption, d.Style, d.ExStyle,
+                                             {d.Left, d.Top, d.Width, d.Height}, d.Id);
+    }
+    HWND CreateControl(const char* cls, const char* caption, DWORD style, DWORD exStyle, RECT place,
+                       int id);
     // Sets font on every child.
     void SetFont(HFONT font);
     // The metrics of font (the default GUI font when null) on this form's screen.
@@ -60,7 +71,8 @@ protected:
     }
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void ReportError(HWND hwnd, const std::string& text) override;
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     UniqueWindow hwnd_;

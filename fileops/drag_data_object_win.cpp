@@ -22,25 +22,6 @@ bool DragDataObject::IsRenderTarget(const void* target) noexcept {
     return target && target == renderTarget;
 }
 
-STDMETHODIMP DragDataObject::QueryInterface(REFIID iid, void** out) noexcept {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDataObject) {
-        *out = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) DragDataObject::AddRef() noexcept { return ++refs_; }
-
-STDMETHODIMP_(ULONG) DragDataObject::Release() noexcept {
-    ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-}
-
 const FORMATETC* DragDataObject::Find(const FORMATETC* request) const noexcept {
     if (!request || !(request->tymed & TYMED_HGLOBAL)) return nullptr;
     for (const FORMATETC& entry : formats_)

@@ -8,7 +8,9 @@
 
 #include <vector>
 
-class DragDataObject final : public IDataObject {
+#include "platform/com_object_win.h"
+
+class DragDataObject final : public ComObject<DragDataObject, IDataObject, &IID_IDataObject> {
 public:
     // Reference count 0: the caller's first AddRef makes it live. Null when out of memory.
     static DragDataObject* Create(const std::vector<FORMATETC>& formats, HWND renderWindow,
@@ -17,9 +19,6 @@ public:
     // the only case in which the render message may write through its lParam.
     static bool IsRenderTarget(const void* target) noexcept;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;
-    STDMETHODIMP_(ULONG) AddRef() noexcept override;
-    STDMETHODIMP_(ULONG) Release() noexcept override;
     STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) noexcept override;
     STDMETHODIMP GetDataHere(FORMATETC* format, STGMEDIUM* medium) noexcept override;
     STDMETHODIMP QueryGetData(FORMATETC* format) noexcept override;
@@ -32,13 +31,13 @@ public:
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA** out) noexcept override;
 
 private:
+    friend ComObject;
     DragDataObject(std::vector<FORMATETC> formats, HWND renderWindow, UINT renderMessage)
         : formats_(std::move(formats)), window_(renderWindow), message_(renderMessage) {}
     ~DragDataObject() = default;
     // The table entry for the request, or null.
     const FORMATETC* Find(const FORMATETC* request) const noexcept;
 
-    ULONG refs_ = 0;
     std::vector<FORMATETC> formats_;
     HWND window_;
     UINT message_;

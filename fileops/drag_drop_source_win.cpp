@@ -6,25 +6,6 @@ DragDropSource* DragDropSource::Create(HWND window, UINT endMessage, DWORD butto
     return new (std::nothrow) DragDropSource(window, endMessage, buttonMask);
 }
 
-STDMETHODIMP DragDropSource::QueryInterface(REFIID iid, void** out) noexcept {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDropSource) {
-        *out = static_cast<IDropSource*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) DragDropSource::AddRef() noexcept { return ++refs_; }
-
-STDMETHODIMP_(ULONG) DragDropSource::Release() noexcept {
-    ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-}
-
 STDMETHODIMP DragDropSource::QueryContinueDrag(BOOL escapePressed, DWORD keyState) noexcept {
     if (!escapePressed && (keyState & buttonMask_)) return S_OK;
     const HRESULT code = escapePressed ? DRAGDROP_S_CANCEL : DRAGDROP_S_DROP;

@@ -6,23 +6,22 @@
 
 #include <oleidl.h>
 
-class DragDropSource final : public IDropSource {
+#include "platform/com_object_win.h"
+
+class DragDropSource final : public ComObject<DragDropSource, IDropSource, &IID_IDropSource> {
 public:
     // Reference count 0; buttonMask MK_LBUTTON or MK_RBUTTON. Null when out of memory.
     static DragDropSource* Create(HWND window, UINT endMessage, DWORD buttonMask) noexcept;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;
-    STDMETHODIMP_(ULONG) AddRef() noexcept override;
-    STDMETHODIMP_(ULONG) Release() noexcept override;
     STDMETHODIMP QueryContinueDrag(BOOL escapePressed, DWORD keyState) noexcept override;
     STDMETHODIMP GiveFeedback(DWORD effect) noexcept override;
 
 private:
+    friend ComObject;
     DragDropSource(HWND window, UINT endMessage, DWORD buttonMask)
         : window_(window), endMessage_(endMessage), buttonMask_(buttonMask) {}
     ~DragDropSource() = default;
 
-    ULONG refs_ = 0;
     HWND window_;
     UINT endMessage_;
     DWORD buttonMask_;

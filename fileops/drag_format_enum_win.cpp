@@ -11,26 +11,14 @@ DragFormatEnum* DragFormatEnum::Create(const std::vector<FORMATETC>& formats, IU
     }
 }
 
-STDMETHODIMP DragFormatEnum::QueryInterface(REFIID iid, void** out) noexcept {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IEnumFORMATETC) {
-        *out = static_cast<IEnumFORMATETC*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
 STDMETHODIMP_(ULONG) DragFormatEnum::AddRef() noexcept {
     if (owner_) owner_->AddRef();
-    return ++refs_;
+    return ComObject::AddRef();
 }
 
 STDMETHODIMP_(ULONG) DragFormatEnum::Release() noexcept {
     IUnknown* owner = owner_;
-    ULONG left = --refs_;
-    if (left == 0) delete this;
+    const ULONG left = ComObject::Release();
     // Last: the data object may go with this reference.
     if (owner) owner->Release();
     return left;

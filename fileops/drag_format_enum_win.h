@@ -9,13 +9,15 @@
 #include <cstddef>
 #include <vector>
 
-class DragFormatEnum final : public IEnumFORMATETC {
+#include "platform/com_object_win.h"
+
+class DragFormatEnum final : public ComObject<DragFormatEnum, IEnumFORMATETC, &IID_IEnumFORMATETC> {
 public:
     // Reference count 0, over a copy of formats. Null when out of memory.
     static DragFormatEnum* Create(const std::vector<FORMATETC>& formats, IUnknown* owner,
                                   std::size_t index) noexcept;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;
+    // Each reference is one on the owner too.
     STDMETHODIMP_(ULONG) AddRef() noexcept override;
     STDMETHODIMP_(ULONG) Release() noexcept override;
     STDMETHODIMP Next(ULONG wanted, FORMATETC* out, ULONG* fetched) noexcept override;
@@ -24,11 +26,11 @@ public:
     STDMETHODIMP Clone(IEnumFORMATETC** out) noexcept override;
 
 private:
+    friend ComObject;
     DragFormatEnum(std::vector<FORMATETC> formats, IUnknown* owner, std::size_t index)
         : formats_(std::move(formats)), owner_(owner), index_(index) {}
     ~DragFormatEnum() = default;
 
-    ULONG refs_ = 0;
     std::vector<FORMATETC> formats_;
     IUnknown* owner_;  // counted through our own references
     std::size_t index_;

@@ -9,6 +9,7 @@
 #include "app/file1_win.h"
 #include "listing/view_options.h"
 #include "platform/text_win.h"
+#include "platform/window_plumbing_win.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ LRESULT CALLBACK MaskEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
             return ::IsWindowUnicode(hwnd) ? WithoutLineBreaks<wchar_t>(hwnd, msg, wParam, lParam)
                                            : WithoutLineBreaks<char>(hwnd, msg, wParam, lParam);
         }
-    } catch (const std::exception& e) {
-        ShowErrorReport(form->Ui, form->Handle(), e.what());
+    } catch (...) {
+        ShowErrorReport(form->Ui, form->Handle(), CurrentErrorText());
         return 0;
     }
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
@@ -64,8 +65,8 @@ HWND TFrmFile::CmbMaskEdit() const {
 
 void TFrmFile::HookMaskBox() {
     if (HWND edit = CmbMaskEdit())
-        ::SetWindowSubclass(edit, &MaskEditProc, kMaskEditSubclass,
-                            reinterpret_cast<DWORD_PTR>(this));
+        subclasses_.emplace_back(edit, &MaskEditProc, kMaskEditSubclass,
+                                 reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TFrmFile::FillMaskBox() {

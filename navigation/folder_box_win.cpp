@@ -13,6 +13,7 @@
 #include "navigation/folder_reading_win.h"
 #include "navigation/path_text.h"
 #include "platform/text_win.h"
+#include "platform/window_plumbing_win.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ LRESULT CALLBACK FolderBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
                 break;
             default: break;
         }
-    } catch (const std::exception& e) {
-        ShowErrorReport(form->Ui, form->Handle(), e.what());
+    } catch (...) {
+        ShowErrorReport(form->Ui, form->Handle(), CurrentErrorText());
         return 0;
     }
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
@@ -77,8 +78,8 @@ LRESULT CALLBACK CompletionProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             case WM_KILLFOCUS: form->lstHokanExit(); break;
             default: break;
         }
-    } catch (const std::exception& e) {
-        ShowErrorReport(form->Ui, form->Handle(), e.what());
+    } catch (...) {
+        ShowErrorReport(form->Ui, form->Handle(), CurrentErrorText());
         return 0;
     }
     return ::DefSubclassProc(hwnd, msg, wParam, lParam);
@@ -92,10 +93,10 @@ void TFrmFile::HookFolderBox() {
     for (HWND below : {CmbDir, ListView1})
         ::SetWindowLongPtrA(below, GWL_STYLE,
                             ::GetWindowLongPtrA(below, GWL_STYLE) | WS_CLIPSIBLINGS);
-    ::SetWindowSubclass(CmbDir, &FolderBoxProc, kFolderBoxSubclass,
-                        reinterpret_cast<DWORD_PTR>(this));
-    ::SetWindowSubclass(lstHokan, &CompletionProc, kCompletionSubclass,
-                        reinterpret_cast<DWORD_PTR>(this));
+    subclasses_.emplace_back(CmbDir, &FolderBoxProc, kFolderBoxSubclass,
+                             reinterpret_cast<DWORD_PTR>(this));
+    subclasses_.emplace_back(lstHokan, &CompletionProc, kCompletionSubclass,
+                             reinterpret_cast<DWORD_PTR>(this));
 }
 
 bool TFrmFile::CmbDirKeyDown(int key) {

@@ -4,12 +4,11 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
-#include "dialogs/settings_edit.h"
-
-class TfrmInput;
+// What the settings editors are given; the dialogs know them whole.
+struct TFamilyEdit;
+struct TEntryEdit;
 
 class ModalUi {
 public:
@@ -40,24 +39,6 @@ public:
                                 std::string& /*path*/) {
         return false;
     }
-};
-
-class SystemModalUi final : public ModalUi {
-public:
-    SystemModalUi();
-    ~SystemModalUi() override;
-    int Message(HWND owner, const std::string& text, const std::string& caption,
-                UINT flags) override;
-    bool ChooseFontDialog(HWND owner, LOGFONTA& font, COLORREF& colour) override;
-    bool ChooseColourDialog(HWND owner, COLORREF& colour) override;
-    bool InputText(HWND owner, const std::string& caption, HFONT font, std::string& text) override;
-    // The list editor, whose New and Edit come back here for the entry editor.
-    bool EditFamilyRows(HWND owner, TFamilyEdit& edit) override;
-    bool EditEntry(HWND owner, TEntryEdit& edit) override;
-    bool OpenFileDialog(HWND owner, const std::string& filter, std::string& path) override;
-
-private:
-    std::unique_ptr<TfrmInput> input_;  // made at its first use, kept for the whole run
 };
 
 // The application's standard error report: the error text under the caption "tabora".

@@ -20,20 +20,23 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 class TwoBoxForm final : public TModalForm {
 public:
     TwoBoxForm() : TModalForm("TaboraTestForm", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0) {
-        static constexpr TControlDesign kDesign[] = {
-            {"EDIT", "", WS_TABSTOP, WS_EX_CLIENTEDGE, 4, 4, 100, 20, 10},
-            {"EDIT", "", WS_TABSTOP, WS_EX_CLIENTEDGE, 4, 28, 100, 20, 11},
-            {"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 4, 52, 50, 22, IDOK},
-            {"BUTTON", "Cancel", WS_TABSTOP, 0, 58, 52, 50, 22, IDCANCEL},
+        static constexpr TControlDesign<TwoBoxForm> kDesign[] = {
+            {&TwoBoxForm::First, "EDIT", "", WS_TABSTOP, WS_EX_CLIENTEDGE, 4, 4, 100, 20, 10},
+            {&TwoBoxForm::Second, "EDIT", "", WS_TABSTOP, WS_EX_CLIENTEDGE, 4, 28, 100, 20, 11},
+            {&TwoBoxForm::Ok, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 4, 52, 50, 22,
+             IDOK},
+            {&TwoBoxForm::Cancel, "BUTTON", "Cancel", WS_TABSTOP, 0, 58, 52, 50, 22, IDCANCEL},
         };
-        Controls = CreateControls(kDesign);
+        CreateControls<TwoBoxForm>(*this, kDesign);
+        Controls = {First, Second, Ok, Cancel};
         SetClientSizeCentred(112, 78);
     }
     void OkClicked() override {
         ++OkAsked;
         if (::GetWindowTextLengthA(Controls[0]) > 0) Close(IDOK);
     }
-    std::vector<HWND> Controls;
+    HWND First = nullptr, Second = nullptr, Ok = nullptr, Cancel = nullptr;
+    std::vector<HWND> Controls;  // in the design's order
     int OkAsked = 0;
 };
 
