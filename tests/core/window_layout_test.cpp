@@ -15,31 +15,27 @@ LayoutInput DesignInput() {
     return in;
 }
 
-// Checks the whole layout for an input whose folder box starts at the left edge.
+// What holds for every input whose folder box starts at the left edge: the list fills the
+// width between the folder box and the space kept above the status bar, the buttons follow
+// the box in its row (three, a gap, two, a wider gap, three), the mask box follows them, and
+// the tab strip stands behind everything down to the status bar.
 void ExpectLayout(const LayoutInput& in) {
     const LayoutResult out = ComputeLayout(in);
     const TRectPx& box = in.FolderBox;
-    const int b = in.ButtonWidth;
-    const int l = box.Width;
 
     EXPECT_EQ(out.ListView.Left, 0);
     EXPECT_EQ(out.ListView.Top, box.Top + box.Height);
     EXPECT_EQ(out.ListView.Width, in.ClientWidth);
-    EXPECT_EQ(out.ListView.Height, in.ClientHeight - 16 - in.StatusBarHeight - box.Height);
+    EXPECT_EQ(out.ListView.Top + out.ListView.Height, in.ClientHeight - in.StatusBarHeight);
 
-    const int lefts[8] = {l,
-                          l + b,
-                          l + 2 * b,
-                          l + 3 * b + 8,
-                          l + 4 * b + 8,
-                          l + 5 * b + 20,
-                          l + 6 * b + 20,
-                          l + 7 * b + 20};
+    const int gaps[8] = {0, 0, 0, 8, 0, 12, 0, 0};
+    int right = box.Width;
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(out.Buttons[i].Left, lefts[i]) << "button " << i;
+        EXPECT_EQ(out.Buttons[i].Left, right + gaps[i]) << "button " << i;
         EXPECT_EQ(out.Buttons[i].Top, box.Top) << "button " << i;
-        EXPECT_EQ(out.Buttons[i].Width, b) << "button " << i;
+        EXPECT_EQ(out.Buttons[i].Width, in.ButtonWidth) << "button " << i;
         EXPECT_EQ(out.Buttons[i].Height, box.Height) << "button " << i;
+        right = out.Buttons[i].Right();
     }
 
     EXPECT_EQ(out.MaskBox.Left, out.Buttons[7].Right());

@@ -8,53 +8,6 @@
 
 namespace e2e {
 
-IniLines& IniLines::Set(const std::string& key, const std::string& value) {
-    for (std::string& line : Lines) {
-        if (line.compare(0, key.size() + 1, key + "=") == 0) {
-            line = key + "=" + value;
-            return *this;
-        }
-    }
-    Lines.push_back(key + "=" + value);
-    return *this;
-}
-
-IniLines& IniLines::Remove(const std::string& key) {
-    std::erase_if(Lines, [&](const std::string& line) {
-        return line.compare(0, key.size() + 1, key + "=") == 0;
-    });
-    return *this;
-}
-
-std::string IniLines::Bytes() const {
-    std::string bytes;
-    for (const std::string& line : Lines) bytes += line + "\r\n";
-    return bytes;
-}
-
-IniLines ValidSettings() {
-    return IniLines{{
-        "Width=520",
-        "Height=360",
-        "Left=30",
-        "Top=20",
-        "Sort=0",
-        "Mask=*.*",
-        "DirWidth=180",
-        "Detail=0",
-        "HiddenFile=1",
-        "Hyojisu=0",
-        "MaxFiles=200",
-        "DefaultApp=notepad.exe",
-        "FCharset=128",
-        "FColor=0",
-        "FHeight=-12",
-        "FName=ＭＳ ゴシック",
-        "FSize=9",
-        "BGColor=16777215",
-    }};
-}
-
 std::vector<std::string> SplitCrLf(const std::string& bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -11,24 +11,17 @@
 #include <utility>
 #include <vector>
 
+#include "tests/common/settings_lines.h"
 #include "tests/e2e/remote_app_win.h"
 #include "tests/e2e/test_folder_win.h"
 
 namespace e2e {
 
 // Lines of a settings file. Bytes() ends every line with CR LF.
-struct IniLines {
-    std::vector<std::string> Lines;
-
-    // Replaces the first line named exactly `key`, or appends one.
-    IniLines& Set(const std::string& key, const std::string& value);
-    // Removes every line named exactly `key`.
-    IniLines& Remove(const std::string& key);
-    std::string Bytes() const;
-};
+using ::IniLines;
 
 // A settings file that starts the program: every key it reads, with plain values.
-IniLines ValidSettings();
+inline IniLines ValidSettings() { return StartableSettings(); }
 
 // Splits a file at CR LF; a final line without CR LF is kept as it is.
 std::vector<std::string> SplitCrLf(const std::string& bytes);

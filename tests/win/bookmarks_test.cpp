@@ -8,6 +8,7 @@
 
 #include "app/file1_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ void RemoveFromTrash(const std::string& trash, const std::string& name) {
     ::DeleteFileA((trash + "info\\" + name + ".trashinfo").c_str());
 }
 
-class Bookmarks : public ::testing::Test {
+class Bookmarks : public WindowFixture<> {
 protected:
     void SetUp() override {
         // Japanese names: they never occur in the temp path, so each caption's "&" has one
@@ -107,18 +108,11 @@ protected:
     }
     std::unique_ptr<TFrmFile> Start(const std::string& bookmarks,
                                     std::vector<std::string> args = {}) {
-        dir.Write("tabora.ini", ValidSettings() + "Mask=*.*\r\n" + bookmarks);
         if (args.empty()) args.push_back(folders[5]);
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
-        return form;
+        return Open(ValidSettings() + "Mask=*.*\r\n" + bookmarks, std::move(args));
     }
-    TTabSlot& Current(TFrmFile& form) { return form.TabSlots[form.CurrentSlot()]; }
     int Tabs(TFrmFile& form) { return TabCtrl_GetItemCount(form.TabControl1); }
 
-    ScratchFolder dir;
-    RecordingUi ui;
     std::vector<std::string> folders;
 };
 

@@ -16,6 +16,7 @@
 #include "fileops/drop_block.h"
 #include "platform/com_ptr_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -58,21 +59,16 @@ struct RecordingWindow {
     std::vector<std::pair<UINT, WPARAM>> Messages;
 };
 
-class DragOut : public ::testing::Test {
+class DragOut : public WindowFixture<> {
 protected:
     void SetUp() override {
-        dir.Write("tabora.ini", ValidSettings());
         folder = dir.Make("files") + "\\";
         for (const char* name : {"a.txt", "表.txt"}) dir.Write("files\\" + std::string(name), "x");
-        form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), Names{dir.Path() + "files"},
-                                          ui, dir.Path() + "tabora.ini");
-        PumpMessages();
+        form = Open(ValidSettings(), {dir.Path() + "files"});
     }
     void SelectAll() { ListView_SetItemState(form->ListView1, -1, LVIS_SELECTED, LVIS_SELECTED); }
 
-    ScratchFolder dir;
     std::string folder;
-    RecordingUi ui;
     std::unique_ptr<TFrmFile> form;
 };
 

@@ -14,6 +14,7 @@
 #include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -23,8 +24,9 @@ bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-class FileOps : public ::testing::Test {
+class FileOps : public WindowFixture<> {
 protected:
+    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) { return Open(std::move(args)); }
     void SetUp() override {
         dir.Write("tabora.ini", ValidSettings("*.*", 0));
         src = dir.Make("src") + "\\";
@@ -32,12 +34,6 @@ protected:
         for (const char* name : {"a.txt", "b.txt", "ポ.txt"})
             dir.Write("src\\" + std::string(name), name);
         dir.Make("src\\sub");
-    }
-    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) {
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
-        return form;
     }
     static int RowOf(TFrmFile& form, const std::string& caption) {
         Names rows = ListCaptions(form.ListView1);
@@ -70,8 +66,6 @@ protected:
             dir.Make("src\\" + name);
     }
 
-    ScratchFolder dir;
-    RecordingUi ui;
     std::string src, dst;
 };
 

@@ -8,6 +8,7 @@
 
 #include "app/file1_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using Names = std::vector<std::string>;
 
 constexpr int kBackslashKey = 220;
 
-class FolderBox : public ::testing::Test {
+class FolderBox : public WindowFixture<> {
 protected:
     void SetUp() override {
         dir.Write("tabora.ini", ValidSettings("*.*") + "HiddenFile=0\r\n");
@@ -26,13 +27,8 @@ protected:
             dir.Write("root\\" + std::string(name), "x");
     }
     std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) {
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
-                                               dir.Path() + "tabora.ini");
-        ::ShowWindow(form->Handle(), SW_SHOWNORMAL);
-        PumpMessages();
-        return form;
+        return WindowFixture::Open(std::move(args), true);
     }
-    TTabSlot& Current(TFrmFile& form) { return form.TabSlots[form.CurrentSlot()]; }
     // Types text into the box and presses Down there.
     static void Complete(TFrmFile& form, const std::string& text) {
         ::SetFocus(form.CmbDir);
@@ -64,8 +60,6 @@ protected:
         return r.right - r.left;
     }
 
-    ScratchFolder dir;
-    RecordingUi ui;
     std::string root;
 };
 

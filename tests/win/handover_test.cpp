@@ -12,18 +12,13 @@
 #include "fileops/drop_block.h"
 #include "platform/unique_handle_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
-class HandOver : public ::testing::Test {
+class HandOver : public WindowFixture<> {
 protected:
-    void SetUp() override {
-        dir.Write("tabora.ini", ValidSettings());
-        form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr),
-                                          std::vector<std::string>{dir.Make("first")}, ui,
-                                          dir.Path() + "tabora.ini");
-        PumpMessages();
-    }
+    void SetUp() override { form = Open(ValidSettings(), {dir.Make("first")}); }
     LRESULT SendBlock(const std::string& block, ULONG_PTR tag = kHandOverCopyData) {
         COPYDATASTRUCT data{};
         data.dwData = tag;
@@ -34,8 +29,6 @@ protected:
         return r;
     }
 
-    ScratchFolder dir;
-    RecordingUi ui;
     std::unique_ptr<TFrmFile> form;
 };
 

@@ -14,6 +14,7 @@
 #include "app/file1_win.h"
 #include "app/integer_text.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -105,17 +106,12 @@ int HeightOf(HWND hwnd) {
     return r.bottom - r.top;
 }
 
-class ListImages : public ::testing::Test {
+class ListImages : public WindowFixture<DialogUi> {
 protected:
     std::unique_ptr<TFrmFile> Start(const std::string& extra = "BGColor=4210752\r\n") {
         std::string settings = ValidSettings();
         settings.replace(settings.find("BGColor=16777215\r\n"), 18, extra);
-        dir.Write("tabora.ini", settings);
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr),
-                                               std::vector<std::string>{folder}, ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
-        return form;
+        return Open(settings, {folder});
     }
     // The editors of the three boxes, as their WM_CTLCOLOR* messages name them.
     static std::vector<std::pair<UINT, HWND>> Boxes(TFrmFile& form) {
@@ -124,9 +120,7 @@ protected:
                 {WM_CTLCOLORLISTBOX, form.lstHokan}};
     }
 
-    ScratchFolder dir;
     std::string folder = dir.Make("start");
-    DialogUi ui;
 };
 
 TEST_F(ListImages, SixteenOpaqueImagesShowTheirPicturesOnTheListBackground) {

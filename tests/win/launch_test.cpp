@@ -14,12 +14,13 @@
 #include "fileops/drop_block.h"
 #include "platform/clipboard_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
 
-class Launching : public ::testing::Test {
+class Launching : public WindowFixture<> {
 protected:
     void SetUp() override {
         work = dir.Make("work") + "\\";
@@ -29,17 +30,12 @@ protected:
         dir.Make("work\\0sub");
     }
     std::unique_ptr<TFrmFile> Start(const std::string& extra = "") {
-        dir.Write("tabora.ini", ValidSettings("*.*", 0) + extra);
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), Names{work}, ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
+        auto form = Open(ValidSettings("*.*", 0) + extra, {work});
         launcher = &Install<RecordingLauncher>(form->Launch);
         shell = &Install<RecordingShellOps>(form->Shell);
         return form;
     }
 
-    ScratchFolder dir;
-    RecordingUi ui;
     RecordingLauncher* launcher = nullptr;
     RecordingShellOps* shell = nullptr;
     std::string work;

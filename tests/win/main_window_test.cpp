@@ -11,17 +11,15 @@
 #include "app/integer_text.h"
 #include "navigation/bookmarks.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public WindowFixture<> {
 protected:
     std::unique_ptr<TFrmFile> Start(std::vector<std::string> args = {}) {
         if (args.empty()) args.push_back(dir.Make("start"));
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
-        return form;
+        return Open(std::move(args));
     }
     // A key as the message loop sees it, with the modifiers held down.
     static MSG Key(HWND target, int vk, bool shift, bool ctrl, bool alt) {
@@ -49,9 +47,6 @@ protected:
             ::GetMenuState(::GetMenu(form.Handle()), form.MenuItem(name).Command, MF_BYCOMMAND);
         return state != 0xFFFFFFFF && (state & MF_CHECKED);
     }
-
-    ScratchFolder dir;
-    RecordingUi ui;
 };
 
 TEST_F(MainWindow, RefusesToStartWithoutValidSettingsAndWritesNothing) {

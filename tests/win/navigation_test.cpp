@@ -11,6 +11,7 @@
 #include "app/file1_win.h"
 #include "platform/unique_handle_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -25,24 +26,16 @@ std::wstring Wide(const std::string& text) {
     return wide;
 }
 
-class Navigation : public ::testing::Test {
+class Navigation : public WindowFixture<> {
 protected:
+    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) { return Open(std::move(args)); }
     void SetUp() override {
         dir.Write("tabora.ini", ListAllSettings() + "HiddenFile=0\r\n");
         root = dir.Make("root");
         dir.Make("root\\z");
         for (const char* name : {"b", "A", "a1"}) dir.Write(std::string("root\\") + name, "12345");
     }
-    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) {
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
-        return form;
-    }
-    TTabSlot& Current(TFrmFile& form) { return form.TabSlots[form.CurrentSlot()]; }
 
-    ScratchFolder dir;
-    RecordingUi ui;
     std::string root;
 };
 

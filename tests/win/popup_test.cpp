@@ -10,12 +10,13 @@
 #include "app/file1_win.h"
 #include "commands/popup_menu.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
 
-class PopupCommands : public ::testing::Test {
+class PopupCommands : public WindowFixture<> {
 protected:
     void SetUp() override {
         work = dir.Make("work") + "\\";
@@ -23,10 +24,7 @@ protected:
         dir.Write("work\\my doc.txt", "b");
     }
     std::unique_ptr<TFrmFile> Start(const std::string& extra) {
-        dir.Write("tabora.ini", ValidSettings("*.*") + extra);
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), Names{work}, ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
+        auto form = Open(ValidSettings("*.*") + extra, {work});
         launcher = &Install<RecordingLauncher>(form->Launch);
         return form;
     }
@@ -50,8 +48,6 @@ protected:
         return captions;
     }
 
-    ScratchFolder dir;
-    RecordingUi ui;
     RecordingLauncher* launcher = nullptr;
     std::string work;
 };

@@ -12,6 +12,7 @@
 #include "dialogs/family_edit.h"
 #include "dialogs/list_dialog_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -353,18 +354,11 @@ TEST_F(SettingsDialogs, ListEditorStaysOpenOnRowsTheStoreTakesForOne) {
     EXPECT_EQ(ui.Shown[0].Text + ui.Shown[0].Caption, "同じ名前の行があります: zip と ZIPｴﾗｰ");
 }
 
-class SettingsCommands : public ::testing::Test {
+class SettingsCommands : public WindowFixture<ScriptedUi> {
 protected:
     std::unique_ptr<TFrmFile> Start(const std::string& extra) {
-        dir.Write("tabora.ini", ValidSettings() + extra);
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr),
-                                               std::vector<std::string>{dir.Path()}, ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
-        return form;
+        return Open(ValidSettings() + extra, {dir.Path()});
     }
-    ScratchFolder dir;
-    ScriptedUi ui;
 };
 
 TEST_F(SettingsCommands, EachCommandEditsItsFamilyAndRebuildsWhatUsesIt) {

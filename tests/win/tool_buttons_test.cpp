@@ -10,6 +10,7 @@
 
 #include "app/file1_win.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -47,11 +48,11 @@ bool LooksDisabled(const std::vector<COLORREF>& pixels) {
     return grey;
 }
 
-TEST(ToolButtons, DrawTheirGlyphOrItsDisabledLookAndShowTheirHints) {
-    ScratchFolder dir;
-    dir.Write("tabora.ini", ValidSettings());
-    RecordingUi ui;
-    TFrmFile form(::GetModuleHandleA(nullptr), {dir.Make("x")}, ui, dir.Path() + "tabora.ini");
+using ToolButtons = WindowFixture<>;
+
+TEST_F(ToolButtons, DrawTheirGlyphOrItsDisabledLookAndShowTheirHints) {
+    auto opened = Open(ValidSettings(), {dir.Make("x")});
+    TFrmFile& form = *opened;
     const HWND buttons[8] = {form.spbtnBack,     form.spbtnNext, form.spbtnUpdir, form.spbtnDirCopy,
                              form.spbtnDirPaste, form.spbtnCut,  form.spbtnCopy,  form.spbtnPaste};
     const char* const hints[8] = {"戻る",       "進む", "上へ", "ﾌｫﾙﾀﾞｺﾋﾟｰ",
@@ -86,11 +87,9 @@ TEST(ToolButtons, DrawTheirGlyphOrItsDisabledLookAndShowTheirHints) {
     }
 }
 
-TEST(ToolButtons, ADisabledButtonShowsItsHintWhenThePointerRestsOnIt) {
-    ScratchFolder dir;
-    dir.Write("tabora.ini", ValidSettings());
-    RecordingUi ui;
-    TFrmFile form(::GetModuleHandleA(nullptr), {dir.Make("x")}, ui, dir.Path() + "tabora.ini");
+TEST_F(ToolButtons, ADisabledButtonShowsItsHintWhenThePointerRestsOnIt) {
+    auto opened = Open(ValidSettings(), {dir.Make("x")});
+    TFrmFile& form = *opened;
     ::ShowWindow(form.Handle(), SW_SHOW);
     PumpMessages();
     ASSERT_FALSE(::IsWindowEnabled(form.spbtnBack));

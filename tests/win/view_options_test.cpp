@@ -11,6 +11,7 @@
 #include "app/file1_win.h"
 #include "commands/shortcut_text.h"
 #include "win_test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -65,8 +66,9 @@ public:
     std::deque<std::pair<bool, std::string>> Answers;
 };
 
-class ViewOptions : public ::testing::Test {
+class ViewOptions : public WindowFixture<AnsweringUi> {
 protected:
+    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) { return Open(std::move(args)); }
     void SetUp() override {
         root = dir.Make("root");
         dir.Make("root\\sub");
@@ -81,13 +83,6 @@ protected:
     void WriteSettings(const std::string& extra) {
         dir.Write("tabora.ini", ValidSettings("*.*", 0) + "HiddenFile=0\r\n" + extra);
     }
-    std::unique_ptr<TFrmFile> Start(std::vector<std::string> args) {
-        auto form = std::make_unique<TFrmFile>(::GetModuleHandleA(nullptr), std::move(args), ui,
-                                               dir.Path() + "tabora.ini");
-        PumpMessages();
-        return form;
-    }
-    TTabSlot& Current(TFrmFile& form) { return form.TabSlots[form.CurrentSlot()]; }
     // A key as the message loop sees it, with the modifiers held down.
     static MSG Key(HWND target, int vk, bool shift, bool ctrl) {
         BYTE state[256] = {};
@@ -115,8 +110,6 @@ protected:
         return text;
     }
 
-    ScratchFolder dir;
-    AnsweringUi ui;
     std::string root;
 };
 

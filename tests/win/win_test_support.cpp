@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+#include "tests/common/settings_lines.h"
+
 ScratchFolder::ScratchFolder() {
     static std::atomic<int> counter{0};
     char temp[MAX_PATH] = {};
@@ -59,11 +61,15 @@ std::string ScratchFolder::Read(const std::string& name) const {
 }
 
 std::string ValidSettings(const std::string& mask, int sort) {
-    return "Width=640\r\nHeight=400\r\nLeft=30\r\nTop=20\r\nSort=" + std::to_string(sort) +
-           "\r\nMask=" + mask +
-           "\r\n"
-           "DirWidth=222\r\nFCharset=128\r\nFColor=255\r\nFHeight=-12\r\nFName=MS UI Gothic\r\n"
-           "FSize=9\r\nBGColor=16777215\r\n";
+    // The view keys are left out: a test appends the ones it wants, and the first line of a
+    // key is the one read.
+    // The window, font and colour the in-process tests look for.
+    IniLines lines = StartableSettings().Set("Width", "640").Set("Height", "400");
+    lines.Set("Sort", std::to_string(sort)).Set("Mask", mask).Set("DirWidth", "222");
+    lines.Set("FColor", "255").Set("FName", "MS UI Gothic");
+    for (const char* key : {"Detail", "HiddenFile", "Hyojisu", "MaxFiles", "DefaultApp"})
+        lines.Remove(key);
+    return lines.Bytes();
 }
 
 void PumpMessages() {
