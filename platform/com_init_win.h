@@ -9,14 +9,15 @@
 #include <objbase.h>
 #include <ole2.h>
 
-class ComInitialization {
+template <HRESULT(WINAPI* Initialize)(LPVOID), void(WINAPI* Uninitialize)()>
+class ThreadInitialization {
 public:
-    ComInitialization() : result_(::CoInitialize(nullptr)) {}
-    ~ComInitialization() {
-        if (SUCCEEDED(result_)) ::CoUninitialize();
+    ThreadInitialization() : result_(Initialize(nullptr)) {}
+    ~ThreadInitialization() {
+        if (SUCCEEDED(result_)) Uninitialize();
     }
-    ComInitialization(const ComInitialization&) = delete;
-    ComInitialization& operator=(const ComInitialization&) = delete;
+    ThreadInitialization(const ThreadInitialization&) = delete;
+    ThreadInitialization& operator=(const ThreadInitialization&) = delete;
 
     HRESULT Result() const { return result_; }
 
@@ -24,15 +25,5 @@ private:
     HRESULT result_;
 };
 
-class OleInitialization {
-public:
-    OleInitialization() : result_(::OleInitialize(nullptr)) {}
-    ~OleInitialization() {
-        if (SUCCEEDED(result_)) ::OleUninitialize();
-    }
-    OleInitialization(const OleInitialization&) = delete;
-    OleInitialization& operator=(const OleInitialization&) = delete;
-
-private:
-    HRESULT result_;
-};
+using ComInitialization = ThreadInitialization<&::CoInitialize, &::CoUninitialize>;
+using OleInitialization = ThreadInitialization<&::OleInitialize, &::OleUninitialize>;
