@@ -42,11 +42,12 @@ void TFrmFile::OpenRows(const std::vector<ListedName>& rows, const std::string& 
     const std::string folder = CurrentFolder();
 
     HWND window = nullptr;
-    const OpenChoice choice = ChooseOpenAction(command, names.front(), rows.front().Kind == kFolderKind,
-                                               Settings, [&](std::string_view title) {
-                                                   window = FindWindowByTitle(std::string(title));
-                                                   return window != nullptr;
-                                               });
+    const OpenChoice choice =
+        ChooseOpenAction(command, names.front(), rows.front().Kind == kFolderKind, Settings,
+                         [&](std::string_view title) {
+                             window = FindWindowByTitle(std::string(title));
+                             return window != nullptr;
+                         });
     switch (choice.Action) {
         case OpenAction::OpenEach:
             for (const std::string& name : names) {

@@ -13,7 +13,8 @@
 
 namespace {
 bool HasLinkExtension(const std::string& name) {
-    return name.size() >= 4 && sjis::UpperCase(std::string_view(name).substr(name.size() - 4)) == ".LNK";
+    return name.size() >= 4 &&
+           sjis::UpperCase(std::string_view(name).substr(name.size() - 4)) == ".LNK";
 }
 }  // namespace
 

@@ -99,5 +99,6 @@ void FillDriveList(TTabSlot& slot, std::uint32_t driveMask) {
 
 void AddShareEntry(TTabSlot& slot, const std::string& remoteName) {
     std::size_t sep = sjis::LastSeparator(remoteName);
-    Append(slot, sep == sjis::npos ? remoteName : remoteName.substr(sep + 1), " ", " ", kFolderKind);
+    Append(slot, sep == sjis::npos ? remoteName : remoteName.substr(sep + 1), " ", " ",
+           kFolderKind);
 }
