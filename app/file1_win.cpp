@@ -183,6 +183,8 @@ void TFrmFile::Construct() {
     BuildListIcons();
     // Files dropped from the shell; OLE for this thread.
     ::DragAcceptFiles(hwnd_, TRUE);
+    // Paste follows what other programs put on the clipboard.
+    ::AddClipboardFormatListener(hwnd_);
     ole_.emplace();
     // The menus and the mask box's list from the settings; the Menu entries last, so they
     // reach the bookmark items too.
@@ -195,7 +197,7 @@ void TFrmFile::Construct() {
     // The list font and colours from the settings, then the view they ask for.
     ApplyFontAndColours();
     SetDetailView(DetailView);
-    SyncMenus();
+    UpdatePasteItem();
 }
 
 TFrmFile::~TFrmFile() { Destroy(); }
@@ -498,6 +500,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kDropOnNextActivated: DropOnNextActivated(); return 0;
         case kReopenEdit: ReopenEdit(static_cast<int>(wParam)); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+        case WM_CLIPBOARDUPDATE: UpdatePasteItem(); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_NOTIFYFORMAT:
             // The list asks its texts in UTF-16, so that a name the code page cannot hold is

@@ -234,8 +234,16 @@ public:
 
     // ---- clipboard transfer and the slot patching the file commands share
     // (fileops/clip_transfer_win.cpp) (fileops/clip_transfer_win.cpp)
-    void mnCopyClick(int tag);  // Tag 1 cut, 0 copy
+    // Cut and copy put the files on the system clipboard too (tag 1 cut, 0 copy); paste takes
+    // our own, or else the files another program put there.
+    void mnCopyClick(int tag);
     void mnPasteClick();
+    // Paste is offered while there is our own cut or copy, or another program's files.
+    void UpdatePasteItem();
+    bool OthersFilesOnClipboard() const;
+    // Another program's files on the clipboard as clip entries (those still on disk, with
+    // their kinds); move tells whether it asked for a move.
+    std::vector<std::string> OthersClipEntries(bool& move);
     void mnCopyDirnClick();
     void mnCopyFilenClick();
     void mnCopyFullpathClick();
@@ -388,6 +396,7 @@ public:
     bool DisplayLimit = false;
     std::vector<std::string> ClipFiles;
     bool ClipCut = false;
+    DWORD OwnClipboardSequence = 0;  // the clipboard's sequence number after our own cut or copy
     // Names the list draws ghosted after a cut, until the folder is listed again. A set: the
     // list asks for each row it draws, and a cut may hold a whole folder.
     std::unordered_set<std::string> CutNames;

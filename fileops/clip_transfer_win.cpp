@@ -7,6 +7,7 @@
 #include "app/file1_win.h"
 #include "fileops/file_ops.h"
 #include "fileops/slot_patch.h"
+#include "fileops/system_clip_win.h"
 #include "navigation/find_entry_win.h"
 #include "navigation/path_text.h"
 #include "platform/clipboard_win.h"
@@ -27,21 +28,52 @@ void TFrmFile::mnCopyClick(int tag) {
         ClipFiles.push_back(item.Kind + folder + item.Name);
         if (ClipCut) CutNames.insert(item.Name);
     }
+    // Other programs can paste them too; our own paste keeps to ClipFiles.
+    std::vector<std::string> paths;
+    for (const std::string& entry : ClipFiles) paths.push_back(entry.substr(1));
+    if (!paths.empty() && PutFilesOnClipboard(hwnd_, paths, ClipCut))
+        OwnClipboardSequence = ::GetClipboardSequenceNumber();
     // The ghosted look is the list's to draw: it asks for the state of every row it shows.
     ::InvalidateRect(ListView1, nullptr, TRUE);
     SetStatus((ClipCut ? "切り取り " : "ｺﾋﾟｰ ") + std::to_string(selected.size()) + "個");
-    MenuItem("mnPaste").Enabled = true;
+    UpdatePasteItem();
+}
+
+bool TFrmFile::OthersFilesOnClipboard() const {
+    // What we put there ourselves is in ClipFiles, or has been pasted.
+    return ::GetClipboardSequenceNumber() != OwnClipboardSequence &&
+           ::IsClipboardFormatAvailable(CF_HDROP);
+}
+
+void TFrmFile::UpdatePasteItem() {
+    MenuItem("mnPaste").Enabled = !ClipFiles.empty() || OthersFilesOnClipboard();
     SyncMenus();
 }
 
+std::vector<std::string> TFrmFile::OthersClipEntries(bool& move) {
+    std::vector<std::string> entries;
+    if (!OthersFilesOnClipboard()) return entries;
+    std::optional<ClipboardFiles> files = FilesOnClipboard(hwnd_);
+    if (!files) return entries;
+    for (const std::string& path : files->Paths)
+        if (std::optional<DirEntry> found = FindOnDisk(path))
+            entries.push_back(EntryKind(*found) + path);
+    move = files->Move;
+    return entries;
+}
+
 void TFrmFile::mnPasteClick() {
-    if (ClipFiles.empty()) return;
     const std::string destination = CurrentFolder();
     if (!FileCommandsAllowed(destination)) return;
+    // Our own cut or copy first; without one, the files another program put there.
+    bool move = ClipCut;
+    const bool fromOthers = ClipFiles.empty();
+    const std::vector<std::string> entries = fromOthers ? OthersClipEntries(move) : ClipFiles;
+    if (entries.empty()) return;
     // A source gone since the cut or copy, or now of the other kind, is left out (the shell
     // would fail on it, or carry a folder the user never chose); its tabs follow the disk.
     std::vector<std::string> clip;
-    for (const std::string& entry : ClipFiles) {
+    for (const std::string& entry : entries) {
         const std::string path = entry.substr(1);
         std::optional<DirEntry> found = FindOnDisk(path);
         if (found && EntryKind(*found) == entry[0]) {
@@ -52,7 +84,7 @@ void TFrmFile::mnPasteClick() {
             if (SameFolder(TabSlots[TabToSlot[tab]].Folder, FolderOf(path)))
                 RefreshSlotEntry(path, TabToSlot[tab]);
     }
-    std::optional<PastePlan> plan = MakePastePlan(clip, destination, ClipCut);
+    std::optional<PastePlan> plan = MakePastePlan(clip, destination, move);
     if (!plan && !clip.empty()) return;  // pasting into the folder the files came from
     // The tab that asked is patched afterwards, whichever tab is shown by then.
     const int target = CurrentSlot();
@@ -60,7 +92,7 @@ void TFrmFile::mnPasteClick() {
         for (const ShellPlan& call : plan->Calls) RunShell(call);
     if (plan && SlotShows(target, destination)) ShowArrivals(target, destination, plan->Names);
     // Other tabs of a source folder lose the names that really left it.
-    if (plan && ClipCut) {
+    if (plan && move) {
         const int tabs = TabCtrl_GetItemCount(TabControl1);
         for (std::size_t i = 0; i < plan->Paths.size(); ++i) {
             const std::string& path = plan->Paths[i];
@@ -72,9 +104,10 @@ void TFrmFile::mnPasteClick() {
             }
         }
     }
+    // Moved files are no longer where the other program said.
+    if (fromOthers && move && plan) EmptyClipboardOf(hwnd_);
     ClipFiles.clear();
-    MenuItem("mnPaste").Enabled = false;
-    SyncMenus();
+    UpdatePasteItem();
 }
 
 bool TFrmFile::SlotShows(int slot, const std::string& folder) const {

@@ -16,6 +16,7 @@
 #include "fileops/drag_data_object_win.h"
 #include "fileops/drag_drop_source_win.h"
 #include "fileops/drop_block.h"
+#include "platform/clipboard_win.h"
 #include "platform/com_ptr_win.h"
 #include "platform/text_win.h"
 
@@ -24,18 +25,6 @@ bool WideFileLists() {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
-// A global block holding bytes; null when the memory cannot be had.
-HGLOBAL GlobalBlock(const std::string& bytes, UINT flags) {
-    UniqueGlobal block(::GlobalAlloc(flags, bytes.size()));
-    if (!block) return nullptr;
-    {
-        GlobalLockGuard lock(block.get());
-        if (!lock.Data()) return nullptr;
-        std::memcpy(lock.Data(), bytes.data(), bytes.size());
-    }
-    return block.release();
 }
 }  // namespace
 

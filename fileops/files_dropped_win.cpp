@@ -8,6 +8,7 @@
 #include "app/file1_win.h"
 #include "app/sjis.h"
 #include "fileops/drop_block.h"
+#include "fileops/system_clip_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
 
@@ -59,15 +60,7 @@ void TFrmFile::WMDropFiles(HDROP handle) {
     {
         UniqueDrop drop(handle);
         if (DragToNextArmed) return;
-        UINT count = ::DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            // Ask for the length first: a long path is never cut short. In UTF-16, so that a
-            // name the code page cannot hold arrives exactly.
-            UINT length = ::DragQueryFileW(drop.get(), i, nullptr, 0);
-            std::wstring name(length + 1, L'\0');
-            length = ::DragQueryFileW(drop.get(), i, name.data(), length + 1);
-            names.push_back(NarrowText(name.c_str(), length));
-        }
+        names = DropListNames(reinterpret_cast<HGLOBAL>(drop.get()));
     }
     DropFiles(names);
 }
@@ -90,7 +83,7 @@ void TFrmFile::DropFiles(const std::vector<std::string>& names) {
         if (folder || name.size() < 4)
             OpenFromMenu(name);
         else
-            ClipFiles.push_back("1" + name);
+            ClipFiles.push_back(kFileKind + name);
     }
     if (ClipFiles.empty()) return;
     const std::string count = "ｺﾋﾟｰ " + std::to_string(ClipFiles.size()) + "個";

@@ -51,6 +51,33 @@ bool Clipboard::SetText(const std::string& text) {
     return true;
 }
 
+bool Clipboard::SetBlocks(const std::vector<std::pair<UINT, std::string>>& blocks) {
+    if (!open_ || !::EmptyClipboard()) return false;
+    for (const auto& [format, bytes] : blocks) {
+        UniqueGlobal block(GlobalBlock(bytes));
+        if (!block || !::SetClipboardData(format, block.get())) return false;
+        block.release();  // the clipboard's now
+    }
+    return true;
+}
+
+HGLOBAL Clipboard::Block(UINT format) const {
+    return open_ ? static_cast<HGLOBAL>(::GetClipboardData(format)) : nullptr;
+}
+
+bool Clipboard::Empty() { return open_ && ::EmptyClipboard(); }
+
+HGLOBAL GlobalBlock(const std::string& bytes, UINT flags) {
+    UniqueGlobal block(::GlobalAlloc(flags, bytes.size()));
+    if (!block) return nullptr;
+    {
+        GlobalLockGuard lock(block.get());
+        if (!lock.Data()) return nullptr;
+        std::memcpy(lock.Data(), bytes.data(), bytes.size());
+    }
+    return block.release();
+}
+
 std::string ClipboardText(HWND owner) { return Clipboard(owner).Text(); }
 
 bool SetClipboardText(HWND owner, const std::string& text) {

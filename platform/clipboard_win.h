@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class Clipboard {
 public:
@@ -20,10 +22,20 @@ public:
     std::string Text() const;
     // Replaces everything on the clipboard with text; false when nothing was put there.
     bool SetText(const std::string& text);
+    // Replaces everything on the clipboard with these blocks, one a format; false when not
+    // every one was put there.
+    bool SetBlocks(const std::vector<std::pair<UINT, std::string>>& blocks);
+    // The clipboard's global block of format, valid while the clipboard is open; null when it
+    // holds none.
+    HGLOBAL Block(UINT format) const;
+    bool Empty();
 
 private:
     bool open_;
 };
+
+// A movable global block holding bytes; null when out of memory.
+HGLOBAL GlobalBlock(const std::string& bytes, UINT flags = GMEM_MOVEABLE);
 
 // One opening each: empty / false when the clipboard could not be opened.
 std::string ClipboardText(HWND owner);

@@ -10,6 +10,7 @@
 
 #include "app/file1_win.h"
 #include "commands/shortcut_text.h"
+#include "fileops/system_clip_win.h"
 #include "platform/clipboard_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
@@ -108,6 +109,40 @@ TEST_F(FileOps, PasteIsOneShellCallForTheFilesThenOnePerFolderAndNeverIntoTheSou
     // Paste once only; Ctrl+V is off until the next cut or copy.
     form->ClickMenu("mnPaste");
     EXPECT_EQ(shell.Plans.size(), 2u);
+}
+
+TEST_F(FileOps, CutAndCopyReachOtherProgramsAndTheirFilesPasteHere) {
+    auto form = Start({src, dst});
+    RecordingShellOps& shell = Install<RecordingShellOps>(form->Shell);
+    auto effect = [] {
+        Clipboard clipboard(nullptr);
+        HGLOBAL block = clipboard.Block(::RegisterClipboardFormatA("Preferred DropEffect"));
+        GlobalLockGuard lock(block);
+        return lock.Size() >= sizeof(DWORD) ? *static_cast<const DWORD*>(lock.Data()) : 0;
+    };
+    form->ShowTab(0);
+    for (bool cut : {false, true}) {
+        Select(*form, {"a.txt", "ポ.txt"});
+        form->ClickMenu(cut ? "mnCut" : "mnCopy");
+        EXPECT_EQ(DropListNames(Clipboard(nullptr).Block(CF_HDROP)),
+                  (Names{src + "a.txt", src + "ポ.txt"}));
+        EXPECT_EQ(effect(), cut ? DWORD{DROPEFFECT_MOVE} : DWORD{DROPEFFECT_COPY});
+    }
+    form->ShowTab(1);
+    form->ClickMenu("mnPaste");
+    ASSERT_EQ(shell.Plans.size(), 1u);
+    // Another program's cut: offered and pasted as the move it asked for, then the clipboard
+    // no longer names files that have left.
+    ASSERT_TRUE(PutFilesOnClipboard(nullptr, {src + "b.txt", src + "gone.txt"}, true));
+    PumpMessages();
+    EXPECT_TRUE(form->MenuItem("mnPaste").Enabled);
+    form->ClickMenu("mnPaste");
+    ASSERT_EQ(shell.Plans.size(), 2u);
+    EXPECT_EQ(shell.Plans[1].Function, ShellFunction::Move);
+    EXPECT_EQ(shell.Plans[1].Sources, Names{src + "b.txt"});
+    EXPECT_FALSE(::IsClipboardFormatAvailable(CF_HDROP));
+    PumpMessages();
+    EXPECT_FALSE(form->MenuItem("mnPaste").Enabled);
 }
 
 TEST_F(FileOps, PasteOverExistingFilesRefreshesRowsAndKeepsDeclinedOnes) {
