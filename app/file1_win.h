@@ -31,6 +31,7 @@
 #include "navigation/focus_stops.h"
 #include "platform/collator_win.h"
 #include "platform/glyph_buttons_win.h"
+#include "platform/kana_fold_win.h"
 #include "platform/launcher_win.h"
 #include "platform/modal_ui_win.h"
 #include "platform/shell_ops_win.h"
@@ -359,6 +360,10 @@ public:
     bool DetailView = false;
     bool ShowHidden = false;
     bool DisplayLimit = false;
+    // Masks, the quick mask and type-ahead fold kana, width and case and read romaji.
+    bool KanaFold = false;
+    WinKanaFolder KanaFolding;
+    const KanaFolder* NameFolder() const { return KanaFold ? &KanaFolding : nullptr; }
     std::vector<std::string> ClipFiles;
     bool ClipCut = false;
     // Names the list draws ghosted after a cut, until the folder is listed again. A set: the

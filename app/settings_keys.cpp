@@ -41,6 +41,7 @@ std::optional<StartSettings> ReadStartSettings(TSettings& store) {
     if (!read("MaxFiles", maxFiles)) return std::nullopt;
     s.MaxFilesValue = MaxFilesFromValue(maxFiles);
     s.Hyojisu = store.Value("Hyojisu") == "1";
+    s.KanaFold = store.Value("KanaFold") == "1";
     return s;
 }
 
@@ -77,4 +78,5 @@ void StoreSavedState(TSettings& store, const SavedState& s) {
     store.Set("Detail", flag(s.Detail));
     store.Set("HiddenFile", flag(s.HiddenFile));
     store.Set("Hyojisu", flag(s.Hyojisu));
+    if (s.KanaFold || !store.Value("KanaFold").empty()) store.Set("KanaFold", flag(s.KanaFold));
 }

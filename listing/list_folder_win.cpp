@@ -9,7 +9,6 @@
 #include <cwchar>
 
 #include "app/file1_win.h"
-#include "app/sjis.h"
 #include "listing/listing_keys.h"
 #include "platform/dc_win.h"
 #include "platform/text_win.h"
@@ -110,7 +109,8 @@ void TFrmFile::ListFolder(int slotIndex) {
     ListView_SetItemCountEx(ListView1, 0, 0);  // drops the old rows with their states
     CutNames.clear();
 
-    ListingFilter filter = MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText);
+    ListingFilter filter =
+        MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText, NameFolder());
     CurrentListing = ListingOfOrder(slot, SortedEntries(slot, Collator), filter, WildMatch);
     QuickMaskPending = false;
 
@@ -204,8 +204,7 @@ void TFrmFile::ListView1GetDispInfoW(NMLVDISPINFOW& info) {
 int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
     // Searching by name: what ListView_FindItem and typing the first letters of a name ask.
     if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz) return -1;
-    const std::string wanted = sjis::UpperCase(find.lvfi.psz);
-    const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
+    const ListNameSearch search(find.lvfi.psz, (find.lvfi.flags & LVFI_PARTIAL) != 0, NameFolder());
     const int count = PageEnd - PageStart;
     if (ListedSlot < 0 || count <= 0) return -1;
     const TTabSlot& slot = TabSlots[ListedSlot];
@@ -218,8 +217,7 @@ int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
         }
         std::optional<RowEntry> listed = ListedEntry(row);
         if (!listed) continue;
-        std::string name = sjis::UpperCase(slot.Names[listed->Entry]);
-        if (partial ? name.compare(0, wanted.size(), wanted) == 0 : name == wanted) return row;
+        if (search.Matches(slot.Names[listed->Entry])) return row;
     }
     return -1;
 }

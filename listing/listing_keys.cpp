@@ -60,7 +60,7 @@ std::int32_t EntryIndexOfKey(std::string_view key) {
 }
 
 ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending,
-                                std::string_view quickMaskText) {
+                                std::string_view quickMaskText, const KanaFolder* folder) {
     ListingFilter filter;
     if (!maskText.empty()) {
         SplitFields(maskText, ';', filter.Masks);
@@ -69,6 +69,14 @@ ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending
     }
     filter.QuickMask = quickMaskPending;
     filter.QuickMaskText = quickMaskText;
+    if (folder) {
+        filter.Folder = folder;
+        if (filter.MaskOn)
+            for (const std::string& mask : filter.Masks)
+                for (std::string& form : FoldedMaskForms(*folder, mask))
+                    filter.FoldedMasks.push_back(std::move(form));
+        if (quickMaskPending) filter.QuickSearch.emplace(*folder, quickMaskText, false);
+    }
     return filter;
 }
 
@@ -84,6 +92,16 @@ bool ContainsAtCharBoundary(std::string_view text, std::string_view part) {
 
 bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::string_view name,
                   char kind) {
+    if (filter.Folder) {
+        const bool masked = filter.MaskOn && kind == '1';
+        if (!masked && !filter.QuickMask) return true;
+        const std::string folded = filter.Folder->Fold(name);
+        if (masked &&
+            std::none_of(filter.FoldedMasks.begin(), filter.FoldedMasks.end(),
+                         [&](const std::string& mask) { return matcher.Match(folded, mask); }))
+            return false;
+        return !filter.QuickMask || filter.QuickSearch->FoundIn(folded);
+    }
     if (filter.MaskOn && kind == '1' &&
         std::none_of(filter.Masks.begin(), filter.Masks.end(),
                      [&](const std::string& mask) { return matcher.Match(name, mask); }))

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "app/file1_win.h"
@@ -302,6 +303,25 @@ TEST_F(ViewOptions, QuickMaskListsMatchingNamesForOneListing) {
     ASSERT_TRUE(form->HandleShortCut(Key(list, 'M', false, true)));
     ASSERT_EQ(ui.Asked.size(), 4u);
     EXPECT_EQ(ui.Asked[3].Text, "ignored");
+}
+
+TEST_F(ViewOptions, KanaFoldReadsRomajiInQuickMaskAndTypeAhead) {
+    const Names kana{"しりょう.txt", "シリョウ.doc", "ｼﾘｮｳ.log"};
+    for (const std::string& name : kana) dir.Write("root\\" + name, "");
+    dir.Write("root\\じりょう.txt", "");
+    WriteSettings("KanaFold=1\r\n");
+    auto form = Start({root});
+    HWND list = form->ListView1;
+    ui.Answers = {{true, "ShiRyou"}};
+    form->mnQuickMaskClick();
+    EXPECT_EQ(ListCaptions(list).size(), 3u);  // none but the three
+
+    // Letters typed into the list go to a row that begins with what they may still become.
+    form->mnRefreshClick();
+    for (char c : std::string("shir")) ::SendMessageA(list, WM_CHAR, static_cast<BYTE>(c), 1);
+    const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    ASSERT_GE(focused, 0);
+    EXPECT_NE(std::find(kana.begin(), kana.end(), ListCaptions(list)[focused]), kana.end());
 }
 
 TEST_F(ViewOptions, SelectAllAndTheStatusOfFilesFoldersAndDrives) {
