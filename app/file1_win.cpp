@@ -273,7 +273,7 @@ void TFrmFile::CreateControls() {
     ::SetWindowTextA(CmbMask, "*.*");
     ListView1 = CreateChild(hwnd_, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                             visible | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS | LVS_EDITLABELS |
-                                LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
+                                LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
                             kListDesign);
     ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
     // An owner-data list keeps no states but selection and focus: the ghost of a cut row is
@@ -478,6 +478,8 @@ void TFrmFile::SetDetailView(bool on) {
     ::SetWindowLongPtrA(ListView1, GWL_STYLE, style);
     // Switching views lists nothing again, but the details columns need their widths.
     if (ListedSlot >= 0) SizeColumns(TabSlots[ListedSlot], on);
+    // A list may make its header only when it first shows the details.
+    if (on) ShowSortArrows();
 }
 
 void TFrmFile::SetStatus(const std::string& text) {
@@ -676,6 +678,8 @@ LRESULT TFrmFile::HandleNotify(const NMHDR& nm) {
             return FALSE;
         }
         if (nm.code == NM_DBLCLK) ListView1DblClick();
+        if (nm.code == LVN_COLUMNCLICK)
+            ListView1ColumnClick(reinterpret_cast<const NMLISTVIEW&>(nm).iSubItem);
         // Single rows report LVN_ITEMCHANGED; ranges of an owner-data list (shift-click) come
         // as LVN_ODSTATECHANGED.
         if (nm.code == LVN_ITEMCHANGED || nm.code == LVN_ODSTATECHANGED) ListView1Change();

@@ -122,6 +122,10 @@ public:
     int ListView1FindItem(const NMLVFINDITEMA& find) const;
     // View options (listing/view_options_win.cpp); the sort items pass their Tag 0..3.
     void mnSortNameClick(int tag);
+    // A click on a column header of the details view sorts by that column
+    // (listing/sort_header_win.cpp); the headers show the current tab's order.
+    void ListView1ColumnClick(int column);
+    void ShowSortArrows();
     void mnDetailClick();
     void mnHiddenFileClick();
     void mnHyojisuClick();

@@ -10,6 +10,7 @@
 
 #include "app/file1_win.h"
 #include "listing/listing_keys.h"
+#include "listing/view_options.h"
 #include "platform/dc_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
@@ -224,7 +225,7 @@ int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) const {
 
 void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
     // Every column as wide as its longest text; in details view never narrower than its
-    // header, so 'ｻｲｽﾞ' stays readable over a column of short numbers.
+    // header with its sort arrow, so 'ｻｲｽﾞ' stays readable over a column of short numbers.
     LongestTexts names, sizes;
     // A window of every entry is walked in the slot's own order, straight through memory.
     const bool everyEntry =
@@ -250,7 +251,12 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
         return;
     }
     const int widths[3] = {nameWidth, sizeWidth, timeWidth};
-    for (int column = 0; column < 3; ++column)
-        ListView_SetColumnWidth(ListView1, column,
-                                std::max(widths[column], HeaderWidth(ListView1, column)));
+    // The column that sorts shows its arrow beside the caption.
+    const int arrowWidth = 20;
+    for (int column = 0; column < 3; ++column) {
+        const bool arrow = ColumnArrow(column, slot.SortKind, slot.Reverse) != HeaderArrow::None;
+        ListView_SetColumnWidth(
+            ListView1, column,
+            std::max(widths[column], HeaderWidth(ListView1, column) + (arrow ? arrowWidth : 0)));
+    }
 }

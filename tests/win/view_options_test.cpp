@@ -324,6 +324,37 @@ TEST_F(ViewOptions, KanaFoldReadsRomajiInQuickMaskAndTypeAhead) {
     EXPECT_NE(std::find(kana.begin(), kana.end(), ListCaptions(list)[focused]), kana.end());
 }
 
+TEST_F(ViewOptions, HeaderClicksSortAndTheArrowsFollowEverySortChange) {
+    WriteSettings("Detail=1\r\n");
+    auto form = Start({root, root});
+    HWND list = form->ListView1, header = ListView_GetHeader(list);
+    auto arrows = [&] {
+        std::string shown;
+        for (int column = 0; column < 3; ++column) {
+            HDITEMA item{};
+            item.mask = HDI_FORMAT;
+            Header_GetItem(header, column, &item);
+            shown += item.fmt & HDF_SORTUP ? '^' : item.fmt & HDF_SORTDOWN ? 'v' : '-';
+        }
+        return shown;
+    };
+    EXPECT_EQ(arrows(), "^--");
+    RECT r{};
+    Header_GetItemRect(header, 1, &r);
+    const LPARAM middle = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    ::SendMessageA(header, WM_LBUTTONUP, 0, middle);
+    EXPECT_EQ(ListCaptions(list), (Names{"sub", "b.log", "c.dat", "a.txt"}));
+    EXPECT_TRUE(MenuChecked(*form, "mnSortSize"));
+    EXPECT_EQ(arrows(), "-^-");
+    form->ClickMenu("mnSortSize");
+    EXPECT_EQ(arrows(), "-v-");
+    form->ClickMenu("mnSortTime");
+    EXPECT_EQ(arrows(), "--^");
+    form->mnNextTabClick();  // the other tab still sorts by name
+    EXPECT_EQ(arrows(), "^--");
+}
+
 TEST_F(ViewOptions, SelectAllAndTheStatusOfFilesFoldersAndDrives) {
     SetLocalTime(root + "\\sub", 2018, 9, 3, 12, 34);
     dir.Write("root\\a.txt", std::string(12345, 'a'));
