@@ -263,7 +263,7 @@ void TFrmFile::CreateControls() {
     ::SetWindowTextA(CmbMask, "*.*");
     ListView1 = CreateChild(hwnd_, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                             visible | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS | LVS_EDITLABELS |
-                                LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
+                                LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
                             kListDesign);
     ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
     // An owner-data list keeps no states but selection and focus: the ghost of a cut row is

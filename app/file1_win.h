@@ -32,6 +32,7 @@
 #include "platform/collator_win.h"
 #include "platform/com_init_win.h"
 #include "platform/glyph_buttons_win.h"
+#include "platform/kana_fold_win.h"
 #include "platform/launcher_win.h"
 #include "platform/modal_ui_win.h"
 #include "platform/shell_ops_win.h"
@@ -145,6 +146,10 @@ public:
     // ---- view options (listing/view_options_win.cpp) and pages (listing/paging_win.cpp)
     // The sort items pass their Tag 0..3.
     void mnSortNameClick(int tag);
+    // A click on a column header of the details view sorts by that column
+    // (listing/sort_header_win.cpp); the headers show the current tab's order.
+    void ListView1ColumnClick(int column);
+    void ShowSortArrows();
     void mnDetailClick();
     void mnHiddenFileClick();
     void mnHyojisuClick();
@@ -394,6 +399,10 @@ public:
     bool DetailView = false;
     bool ShowHidden = false;
     bool DisplayLimit = false;
+    // Masks, the quick mask and type-ahead fold kana, width and case and read romaji.
+    bool KanaFold = false;
+    WinKanaFolder KanaFolding;
+    const KanaFolder* NameFolder() const { return KanaFold ? &KanaFolding : nullptr; }
     std::vector<std::string> ClipFiles;
     bool ClipCut = false;
     DWORD OwnClipboardSequence = 0;  // the clipboard's sequence number after our own cut or copy

@@ -24,6 +24,7 @@ constexpr const char* HiddenFile = "HiddenFile";
 constexpr const char* DefaultApp = "DefaultApp";
 constexpr const char* Hyojisu = "Hyojisu";
 constexpr const char* FName = "FName";
+constexpr const char* KanaFold = "KanaFold";
 }  // namespace key
 
 // The keys the start reads as numbers.
@@ -68,6 +69,7 @@ std::optional<StartSettings> ReadStartSettings(TSettings& store) {
     if (!read(key::MaxFiles, maxFiles)) return std::nullopt;
     s.MaxFilesValue = MaxFilesFromValue(maxFiles);
     s.Hyojisu = store.Value(key::Hyojisu) == "1";
+    s.KanaFold = store.Value(key::KanaFold) == "1";
     return s;
 }
 
@@ -104,4 +106,6 @@ void StoreSavedState(TSettings& store, const SavedState& s) {
     store.Set(key::Detail, flag(s.Detail));
     store.Set(key::HiddenFile, flag(s.HiddenFile));
     store.Set(key::Hyojisu, flag(s.Hyojisu));
+    if (s.KanaFold || !store.Value(key::KanaFold).empty())
+        store.Set(key::KanaFold, flag(s.KanaFold));
 }

@@ -24,6 +24,7 @@ struct StartSettings {
     bool HiddenFile = true;
     std::int32_t MaxFilesValue = kDefaultMaxFiles;  // below 1 is used as 200
     bool Hyojisu = false;
+    bool KanaFold = false;  // masks, quick mask and type-ahead fold kana, width and case
 };
 
 // Reads and checks the window keys in file order. Fills in MaxFiles and DefaultApp in the
@@ -61,9 +62,11 @@ struct SavedState {
     bool Detail = false;
     bool HiddenFile = true;
     bool Hyojisu = false;
+    bool KanaFold = false;
 };
 // Present keys keep their line; missing ones are appended. An empty mask removes its line; an
-// empty font name leaves the FName line alone (the shell passes the face in use).
+// empty font name leaves the FName line alone (the shell passes the face in use). KanaFold is
+// written once it is on or has a line, so a file that never had it is saved as it was.
 void StoreSavedState(TSettings& store, const SavedState& state);
 
 // Effective entries per page for a MaxFiles value.

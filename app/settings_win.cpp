@@ -50,6 +50,7 @@ bool TFrmFile::LoadSettings() {
     ShowHidden = s->HiddenFile;
     MaxFilesValue = s->MaxFilesValue;
     DisplayLimit = s->Hyojisu;
+    KanaFold = s->KanaFold;
     return true;
 }
 
@@ -108,6 +109,7 @@ bool TFrmFile::SaveSettings() {
     state.Detail = DetailView;
     state.HiddenFile = ShowHidden;
     state.Hyojisu = DisplayLimit;
+    state.KanaFold = KanaFold;
     StoreSavedState(Settings, state);
     unsigned long error = WriteFileAtomically(SettingsPath, Settings.SaveToBytes());
     if (error == 0) return true;

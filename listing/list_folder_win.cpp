@@ -12,6 +12,7 @@
 #include "app/sjis.h"
 #include "app/wide_escape.h"
 #include "listing/listing_keys.h"
+#include "listing/view_options.h"
 #include "platform/dc_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_handle_win.h"
@@ -111,7 +112,8 @@ void TFrmFile::ListFolder(int slotIndex) {
     ListView_SetItemCountEx(ListView1, 0, 0);  // drops the old rows with their states
     CutNames.clear();
 
-    ListingFilter filter = MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText);
+    ListingFilter filter =
+        MakeListingFilter(WindowText(CmbMask), QuickMaskPending, QuickMaskText, NameFolder());
     CurrentListing = ListingOfOrder(slot, SortedEntries(slot, Collator), filter, WildMatch);
     QuickMaskPending = false;
 
@@ -206,12 +208,12 @@ int TFrmFile::ListView1FindItem(const NMLVFINDITEMA& find) {
         return -1;
     return FindRowByName(TabSlots[ListedSlot], Shown(),
                          {find.lvfi.psz, (find.lvfi.flags & LVFI_PARTIAL) != 0,
-                          (find.lvfi.flags & LVFI_WRAP) != 0, find.iStart});
+                          (find.lvfi.flags & LVFI_WRAP) != 0, find.iStart, NameFolder()});
 }
 
 void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
     // Every column as wide as its longest text; in details view never narrower than its
-    // header, so 'ｻｲｽﾞ' stays readable over a column of short numbers.
+    // header with its sort arrow, so 'ｻｲｽﾞ' stays readable over a column of short numbers.
     LongestTexts names, sizes;
     // A window of every entry is walked in the slot's own order, straight through memory.
     const bool everyEntry =
@@ -237,9 +239,14 @@ void TFrmFile::SizeColumns(const TTabSlot& slot, bool details) {
         return;
     }
     const int widths[3] = {nameWidth, sizeWidth, timeWidth};
-    for (int column = 0; column < 3; ++column)
-        ListView_SetColumnWidth(ListView1, column,
-                                std::max(widths[column], HeaderWidth(ListView1, column)));
+    // The column that sorts shows its arrow beside the caption.
+    const int arrowWidth = 20;
+    for (int column = 0; column < 3; ++column) {
+        const bool arrow = ColumnArrow(column, slot.SortKind, slot.Reverse) != HeaderArrow::None;
+        ListView_SetColumnWidth(
+            ListView1, column,
+            std::max(widths[column], HeaderWidth(ListView1, column) + (arrow ? arrowWidth : 0)));
+    }
 }
 
 void TFrmFile::SetStatus(const std::string& text) {

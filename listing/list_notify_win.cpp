@@ -50,6 +50,9 @@ LRESULT TFrmFile::ListView1Notify(const NMHDR& nm) {
             return FALSE;
         }
         case NM_DBLCLK: ListView1DblClick(); return 0;
+        case LVN_COLUMNCLICK:
+            ListView1ColumnClick(reinterpret_cast<const NMLISTVIEW&>(nm).iSubItem);
+            return 0;
         // Single rows report LVN_ITEMCHANGED; ranges of an owner-data list (shift-click) come
         // as LVN_ODSTATECHANGED.
         case LVN_ITEMCHANGED:

@@ -6,6 +6,7 @@
 
 #include "app/sjis.h"
 #include "app/split_fields.h"
+#include "listing/kana_match.h"
 
 std::string_view ExtensionOf(std::string_view name) {
     std::size_t dot = sjis::FindLast(name, '.');
@@ -60,7 +61,7 @@ std::int32_t EntryIndexOfKey(std::string_view key) {
 }
 
 ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending,
-                                std::string_view quickMaskText) {
+                                std::string_view quickMaskText, const KanaFolder* folder) {
     ListingFilter filter;
     if (!maskText.empty()) {
         SplitFields(maskText, ';', filter.Masks);
@@ -69,11 +70,29 @@ ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending
     }
     filter.QuickMask = quickMaskPending;
     filter.QuickMaskText = quickMaskText;
+    if (folder) {
+        filter.Folder = folder;
+        if (filter.MaskOn)
+            for (const std::string& mask : filter.Masks)
+                for (std::string& form : FoldedMaskForms(*folder, mask))
+                    filter.FoldedMasks.push_back(std::move(form));
+        if (quickMaskPending) filter.QuickSearch.emplace(*folder, quickMaskText, false);
+    }
     return filter;
 }
 
 bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::string_view name,
                   char kind) {
+    if (filter.Folder) {
+        const bool masked = filter.MaskOn && kind == kFileKind;
+        if (!masked && !filter.QuickMask) return true;
+        const std::string folded = filter.Folder->Fold(name);
+        if (masked &&
+            std::none_of(filter.FoldedMasks.begin(), filter.FoldedMasks.end(),
+                         [&](const std::string& mask) { return matcher.Match(folded, mask); }))
+            return false;
+        return !filter.QuickMask || filter.QuickSearch->FoundIn(folded);
+    }
     if (filter.MaskOn && kind == kFileKind &&
         std::none_of(filter.Masks.begin(), filter.Masks.end(),
                      [&](const std::string& mask) { return matcher.Match(name, mask); }))
@@ -252,7 +271,7 @@ std::int32_t FindRowByName(const TTabSlot& slot, const ShownListing& shown,
                            const RowSearch& search) {
     const std::int32_t count = shown.Window.End - shown.Window.Start;
     if (count <= 0) return -1;
-    const std::string wanted = sjis::UpperCase(search.Name);
+    const ListNameSearch wanted(search.Name, search.Partial, search.Folder);
     const std::int32_t start = search.Start < 0 || search.Start >= count ? 0 : search.Start;
     for (std::int32_t step = 0; step < count; ++step) {
         std::int32_t row = start + step;
@@ -265,9 +284,7 @@ std::int32_t FindRowByName(const TTabSlot& slot, const ShownListing& shown,
         if (index < 0 || index >= static_cast<std::int32_t>(shown.Entries.size())) continue;
         const std::int32_t entry = shown.Entries[static_cast<std::size_t>(index)];
         if (entry < 0 || entry >= static_cast<std::int32_t>(slot.Names.size())) continue;
-        const std::string name = sjis::UpperCase(slot.Names[static_cast<std::size_t>(entry)]);
-        if (search.Partial ? name.compare(0, wanted.size(), wanted) == 0 : name == wanted)
-            return row;
+        if (wanted.Matches(slot.Names[static_cast<std::size_t>(entry)])) return row;
     }
     return -1;
 }

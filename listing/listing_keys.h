@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/collator.h"
+#include "app/kana_fold.h"
 #include "app/tab_slots.h"
+#include "listing/kana_match.h"
 #include "listing/wild_match.h"
 
 // Sizes are padded to this many characters in size keys: wide enough for any 64-bit size.
@@ -33,10 +35,16 @@ struct ListingFilter {
     std::vector<std::string> Masks;
     bool QuickMask = false;
     std::string QuickMaskText;
+    // Set: names are folded and matched the Japanese-aware way, against FoldedMasks (every
+    // form of every mask) and QuickSearch.
+    const KanaFolder* Folder = nullptr;
+    std::vector<std::string> FoldedMasks;
+    std::optional<KanaSearch> QuickSearch;
 };
 // Masks from the mask box text: split at ";"; "*" or "*.*" anywhere switches filtering off.
+// With a folder, masks and quick mask are matched the Japanese-aware way.
 ListingFilter MakeListingFilter(std::string_view maskText, bool quickMaskPending,
-                                std::string_view quickMaskText);
+                                std::string_view quickMaskText, const KanaFolder* folder = nullptr);
 bool PassesFilter(const ListingFilter& filter, const TWildMatch& matcher, std::string_view name,
                   char kind);
 
@@ -123,10 +131,10 @@ struct RowSearch {
     bool Partial = false;  // the name starts with Name; otherwise it is Name
     bool Wrap = false;     // past the last row the search goes on from the first
     std::int32_t Start = 0;
+    const KanaFolder* Folder = nullptr;  // names compared the Japanese-aware way
 };
-// The first row from search.Start whose name matches, without regard to the case of
-// single-byte letters: what the list asks when it is searched by name or typed at. -1 when
-// none does.
+// The first row from search.Start whose name matches (ListNameSearch): what the list asks
+// when it is searched by name or typed at. -1 when none does.
 std::int32_t FindRowByName(const TTabSlot& slot, const ShownListing& shown,
                            const RowSearch& search);
 

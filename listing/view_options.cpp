@@ -1,6 +1,7 @@
 #include "listing/view_options.h"
 
 #include <charconv>
+#include <iterator>
 
 #include "listing/listing_keys.h"
 
@@ -14,6 +15,20 @@ SortState ApplySortCommand(const SortState& state, int tag) {
     next.SortKind = next.DefaultSortKind = static_cast<std::int8_t>(tag);
     next.Reverse = next.DefaultReverse = false;
     return next;
+}
+
+namespace {
+constexpr int kColumnKinds[] = {0, 1, 3};  // 名前, ｻｲｽﾞ, 更新日時
+}  // namespace
+
+int SortKindOfColumn(int column) {
+    return column >= 0 && column < static_cast<int>(std::size(kColumnKinds)) ? kColumnKinds[column]
+                                                                             : -1;
+}
+
+HeaderArrow ColumnArrow(int column, int sortKind, bool reverse) {
+    if (SortKindOfColumn(column) != sortKind) return HeaderArrow::None;
+    return reverse ? HeaderArrow::Down : HeaderArrow::Up;
 }
 
 std::string SelectionStatusText(std::string_view timeColumn, bool isFile,

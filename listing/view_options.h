@@ -23,6 +23,16 @@ struct SortState {
 // change on the first click; another kind sorts ascending by it and becomes the default.
 SortState ApplySortCommand(const SortState& state, int tag);
 
+// The sort kind a click on a column header of the details view asks for: 名前 name, ｻｲｽﾞ size,
+// 更新日時 time; -1 for a column that sorts nothing. A click runs the sort command of that kind,
+// so a second click on the same column reverses.
+int SortKindOfColumn(int column);
+
+// The arrow of a column header: the column of the tab's sort kind points up, or down while
+// reversed; sorting by type has no column, so no header shows one.
+enum class HeaderArrow { None, Up, Down };
+HeaderArrow ColumnArrow(int column, int sortKind, bool reverse);
+
 // '更新日時:2018/09/03 12:34 ｻｲｽﾞ:12KB' from an item's time column and, for a file, its size
 // column read as a 64-bit byte count; folders and drives show only the time.
 std::string SelectionStatusText(std::string_view timeColumn, bool isFile,

@@ -83,4 +83,6 @@ void TFrmFile::SetDetailView(bool on) {
     ::SetWindowLongPtrA(ListView1, GWL_STYLE, style);
     // Switching views lists nothing again, but the details columns need their widths.
     if (ListedSlot >= 0) SizeColumns(TabSlots[ListedSlot], on);
+    // A list may make its header only when it first shows the details.
+    if (on) ShowSortArrows();
 }

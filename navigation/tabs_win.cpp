@@ -126,6 +126,7 @@ void TFrmFile::UpdateSortMenu() {
         for (TMenuItem& item : MenuItem(submenu).Items) item.Checked = item.Tag == kind;
     }
     SyncMenus();
+    ShowSortArrows();
 }
 
 void TFrmFile::UpdateHistoryButtons() {

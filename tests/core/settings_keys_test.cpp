@@ -190,6 +190,7 @@ TEST_F(SettingsKeysTest, FlagsSortAndMaskAreReadAsDocumented) {
         {"Detail", "01", &StartSettings::Detail, false},
         {"Hyojisu", "1", &StartSettings::Hyojisu, true},
         {"Hyojisu", "2", &StartSettings::Hyojisu, false},
+        {"KanaFold", "1", &StartSettings::KanaFold, true},
     };
     for (const Case& c : cases) {
         LoadMinimalWith(c.key, c.value);
@@ -296,6 +297,16 @@ TEST_F(SettingsKeysTest, SaveReplacesPresentKeysInPlaceAndLeavesOthersAlone) {
 }  // namespace
 
 namespace {
+
+TEST_F(SettingsKeysTest, KanaFoldIsSavedOnlyOnceOnOrPresent) {
+    StoreSavedState(store, SampleState());
+    EXPECT_EQ(store.Value("KanaFold"), "");  // a file that never had it keeps its lines
+    SavedState on = SampleState();
+    on.KanaFold = true;
+    StoreSavedState(store, on);
+    StoreSavedState(store, SampleState());
+    EXPECT_EQ(store.Lines().back(), "KanaFold=0");
+}
 
 TEST_F(SettingsKeysTest, SaveRemovesAnEmptyMaskButNeverTheFontFace) {
     Load("FName=Meiryo\r\nMask=*.c\r\n");

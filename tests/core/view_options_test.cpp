@@ -36,6 +36,14 @@ TEST(SortCommandTest, ReverseFollowsTheWindowFlagNotTheTabsOwn) {
     EXPECT_EQ(ApplySortCommand(SortState{2, true, 0, true}, 0), (SortState{0, false, 0, false}));
 }
 
+TEST(SortCommandTest, HeadersSortByNameSizeAndTimeAndOnlyThatColumnShowsTheOrder) {
+    EXPECT_EQ((std::vector{SortKindOfColumn(0), SortKindOfColumn(1), SortKindOfColumn(2)}),
+              (std::vector{0, 1, 3}));
+    EXPECT_EQ(SortKindOfColumn(3), -1);
+    EXPECT_EQ(ColumnArrow(0, 3, false), HeaderArrow::None);
+    for (int column : {0, 1, 2}) EXPECT_EQ(ColumnArrow(column, 2, false), HeaderArrow::None);
+}
+
 TEST(SelectionStatusTextTest, FilesShowTimeAndSizeFoldersAndDrivesOnlyTime) {
     EXPECT_EQ(SelectionStatusText("2018/09/03 12:34", true, "12345"),
               "更新日時:2018/09/03 12:34 ｻｲｽﾞ:12KB");

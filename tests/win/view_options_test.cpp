@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "app/file1_win.h"
@@ -295,6 +296,56 @@ TEST_F(ViewOptions, QuickMaskListsMatchingNamesForOneListing) {
     ASSERT_TRUE(form->HandleShortCut(Key(list, 'M', false, true)));
     ASSERT_EQ(ui.Asked.size(), 4u);
     EXPECT_EQ(ui.Asked[3].Text, "ignored");
+}
+
+TEST_F(ViewOptions, KanaFoldReadsRomajiInQuickMaskAndTypeAhead) {
+    const Names kana{"しりょう.txt", "シリョウ.doc", "ｼﾘｮｳ.log"};
+    for (const std::string& name : kana) dir.Write("root\\" + name, "");
+    dir.Write("root\\じりょう.txt", "");
+    WriteSettings("KanaFold=1\r\n");
+    auto form = Start({root});
+    HWND list = form->ListView1;
+    ui.Answers = {{true, "ShiRyou"}};
+    form->mnQuickMaskClick();
+    EXPECT_EQ(ListCaptions(list).size(), 3u);  // none but the three
+
+    // Letters typed into the list go to a row that begins with what they may still become.
+    form->mnRefreshClick();
+    for (char c : std::string("shir")) ::SendMessageA(list, WM_CHAR, static_cast<BYTE>(c), 1);
+    const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    ASSERT_GE(focused, 0);
+    EXPECT_NE(std::find(kana.begin(), kana.end(), ListCaptions(list)[focused]), kana.end());
+}
+
+TEST_F(ViewOptions, HeaderClicksSortAndTheArrowsFollowEverySortChange) {
+    WriteSettings("Detail=1\r\n");
+    auto form = Start({root, root});
+    HWND list = form->ListView1, header = ListView_GetHeader(list);
+    auto arrows = [&] {
+        std::string shown;
+        for (int column = 0; column < 3; ++column) {
+            HDITEMA item{};
+            item.mask = HDI_FORMAT;
+            Header_GetItem(header, column, &item);
+            shown += item.fmt & HDF_SORTUP ? '^' : item.fmt & HDF_SORTDOWN ? 'v' : '-';
+        }
+        return shown;
+    };
+    EXPECT_EQ(arrows(), "^--");
+    RECT r{};
+    Header_GetItemRect(header, 1, &r);
+    const LPARAM middle = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    ::SendMessageA(header, WM_LBUTTONUP, 0, middle);
+    EXPECT_EQ(ListCaptions(list), (Names{"sub", "b.log", "c.dat", "a.txt"}));
+    EXPECT_TRUE(MenuChecked(*form, "mnSortSize"));
+    EXPECT_EQ(arrows(), "-^-");
+    form->ClickMenu("mnSortSize");
+    EXPECT_EQ(arrows(), "-v-");
+    form->ClickMenu("mnSortTime");
+    EXPECT_EQ(arrows(), "--^");
+    form->mnNextTabClick();  // the other tab still sorts by name
+    EXPECT_EQ(arrows(), "^--");
 }
 
 TEST_F(ViewOptions, SelectAllAndTheStatusOfFilesFoldersAndDrives) {
