@@ -11,9 +11,13 @@ ScratchFolder::ScratchFolder() {
     static std::atomic<int> counter{0};
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "tabora_win_" + std::to_string(::GetCurrentProcessId()) + "_" +
-            std::to_string(counter++) + "\\";
-    ::CreateDirectoryA(path_.c_str(), nullptr);
+    // A new folder every time: Wine gives a later run the same process id, and a run that
+    // was cut short leaves its folders behind.
+    do {
+        path_ = std::string(temp) + "tabora_win_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                std::to_string(counter++) + "\\";
+    } while (!::CreateDirectoryA(path_.c_str(), nullptr) &&
+             ::GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -21,14 +25,16 @@ ScratchFolder::~ScratchFolder() {
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     ::SetCurrentDirectoryA(temp);
-    std::string from = path_.substr(0, path_.size() - 1);
-    from.push_back('\0');
-    from.push_back('\0');
-    SHFILEOPSTRUCTA op{};
+    // In UTF-16: the ANSI call cannot name a file the code page cannot hold, and would leave
+    // such a file and its folder behind.
+    std::wstring from = WideText(path_.substr(0, path_.size() - 1));
+    from.push_back(L'\0');
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW op{};
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
     op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    ::SHFileOperationA(&op);
+    ::SHFileOperationW(&op);
 }
 
 std::string ScratchFolder::Make(const std::string& name) {
