@@ -207,6 +207,11 @@ public:
     void Timer1Timer();
     void UpdateSortMenu();
     void UpdateHistoryButtons();
+    // The tabs of the last run as unread tabs, the current one shown (RestoreTabs=1).
+    void RestoreTabs();
+    // The current tab read when it is a restored one not read yet; false when its folder
+    // could not be opened and the tab went.
+    bool ReadRestoredTab();
 
     // ---- history and going up (navigation/history_win.cpp)
     void GoUp();
@@ -499,6 +504,7 @@ private:
     // Command lines handed over by other instances, opened after their sender returned.
     std::vector<std::vector<std::string>> pendingHandOvers_;
     FolderReading* activeReading_ = nullptr;  // while a folder is read
+    bool restoring_ = false;                  // a restored tab is read: failures say nothing
     UniqueBrush backBrush_;
     COLORREF backColour_ = RGB(255, 255, 255);
     COLORREF fontColour_ = RGB(0, 0, 0);

@@ -4,9 +4,12 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <algorithm>
+
 #include "app/file1_win.h"
 #include "app/settings_file_win.h"
 #include "listing/window_place.h"
+#include "navigation/restore_tabs.h"
 #include "platform/dc_win.h"
 #include "platform/text_win.h"
 
@@ -111,6 +114,13 @@ bool TFrmFile::SaveSettings() {
     state.Hyojisu = DisplayLimit;
     state.KanaFold = KanaFold;
     StoreSavedState(Settings, state);
+    if (RestoreTabsOn(Settings)) {
+        SavedTabs tabs;
+        const int count = TabCtrl_GetItemCount(TabControl1);
+        for (int i = 0; i < count; ++i) tabs.Folders.push_back(TabSlots[TabToSlot[i]].Folder);
+        tabs.Current = std::max(0, TabCtrl_GetCurSel(TabControl1));
+        StoreSavedTabs(Settings, tabs);
+    }
     unsigned long error = WriteFileAtomically(SettingsPath, Settings.SaveToBytes());
     if (error == 0) return true;
     Ui.Message(hwnd_, SettingsPath + " を保存できません。\r\n" + SystemErrorText(error), "ｴﾗｰ",

@@ -16,6 +16,7 @@ int TTabSlots::AllocSlot(std::int8_t defaultSortKind, bool defaultReverse) {
         s.SortKind = defaultSortKind;
         s.Reverse = defaultReverse;
         s.Page = 0;
+        s.Unread = false;
         s.HistoryPos = 0;
         s.TopIndex = 0;
         s.FocusIndex = 0;

@@ -20,6 +20,7 @@ inline constexpr const char* kDrivesFolder = "ﾄﾞﾗｲﾌﾞ";
 
 struct TTabSlot {
     bool Used = false;
+    bool Unread = false;  // restored at start-up: read when first shown
     std::string Folder;
     std::int8_t SortKind = 0;  // 0 name, 1 size, 2 type, 3 time
     bool Reverse = false;

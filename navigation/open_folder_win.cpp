@@ -22,7 +22,7 @@ bool TFrmFile::OpenFolder(const std::string& requested, bool addToHistory) {
         if (!IsAbsolutePath(path)) path = CurrentDirectory();
     }
     if (!accepted) {
-        Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+        if (!restoring_) Ui.Message(hwnd_, "開けません", "ｴﾗｰ", MB_OK | MB_ICONERROR);
         return false;
     }
     if (!NothingVisitedYet(slot) && path == slot.Folder) {

@@ -92,7 +92,8 @@ bool TFrmFile::ReadFolder(const std::string& folder, int slotIndex) {
     std::shared_ptr<FolderReading> reading = StartFolderReading(folder, ShowHidden, slot.SortKind);
     if (!WaitForReading(*reading)) return false;
     if (!reading->Error.empty()) throw std::runtime_error(reading->Error);
-    if (reading->NetworkError) Ui.Message(hwnd_, "ﾈｯﾄﾜｰｸｴﾗｰ", "ｴﾗｰ", MB_OK | MB_ICONERROR);
+    if (reading->NetworkError && !restoring_)
+        Ui.Message(hwnd_, "ﾈｯﾄﾜｰｸｴﾗｰ", "ｴﾗｰ", MB_OK | MB_ICONERROR);
     TTabSlot& read = reading->Entries;
     slot.Names.swap(read.Names);
     slot.Sizes.swap(read.Sizes);

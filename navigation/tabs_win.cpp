@@ -7,6 +7,7 @@
 
 #include "app/file1_win.h"
 #include "navigation/path_text.h"
+#include "navigation/restore_tabs.h"
 
 void TFrmFile::NewTab(const std::string& folder) {
     int slot = TabSlots.AllocSlot(DefaultSortKind, DefaultReverse);
@@ -49,6 +50,7 @@ void TFrmFile::mnCloseTabClick() {
 
 void TFrmFile::ShowTab(int index) {
     TabCtrl_SetCurSel(TabControl1, index);
+    if (!ReadRestoredTab()) return;
     ListFolder(CurrentSlot());
     UpdateHistoryButtons();
     UpdateSortMenu();
@@ -71,6 +73,7 @@ void TFrmFile::mnBackTabClick() {
 void TFrmFile::TabControl1Changing() { SaveScroll(); }
 
 void TFrmFile::TabControl1Change() {
+    if (!ReadRestoredTab()) return;
     ListFolder(CurrentSlot());
     UpdateHistoryButtons();
     UpdateSortMenu();
@@ -145,8 +148,12 @@ void TFrmFile::Timer1Timer() {
 
 void TFrmFile::OpenStartupFolders() {
     StartupOpening = true;
-    for (const std::string& arg : args_)
-        if (arg != "-n") NewTab(arg);
+    if (RestoreTabsOn(Settings) && NamesNoFolder(args_)) {
+        RestoreTabs();
+    } else {
+        for (const std::string& arg : args_)
+            if (arg != "-n") NewTab(arg);
+    }
     StartupOpening = false;
     if (TabSlots.UsedCount() == 0) {
         char cwd[MAX_PATH * 4] = {};
@@ -157,4 +164,45 @@ void TFrmFile::OpenStartupFolders() {
     // on the current tab, so the last one left is selected and listed.
     int count = TabCtrl_GetItemCount(TabControl1);
     if (count > 0 && TabCtrl_GetCurSel(TabControl1) < 0) ShowTab(count - 1);
+}
+
+void TFrmFile::RestoreTabs() {
+    // Only the current tab is read now: a slow server or a folder gone since the last run
+    // holds nothing up, and is found out when its tab is first shown.
+    const SavedTabs saved = ReadSavedTabs(Settings);
+    for (const std::string& folder : saved.Folders) {
+        const int slot = TabSlots.AllocSlot(DefaultSortKind, DefaultReverse);
+        if (slot < 0) break;
+        TabSlots[slot].Folder = folder;
+        TabSlots[slot].Unread = true;
+        std::string caption = TabCaption(folder);
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        const int index = TabCtrl_InsertItem(TabControl1, TabCtrl_GetItemCount(TabControl1), &item);
+        TabToSlot[index] = static_cast<std::int8_t>(slot);
+    }
+    if (TabCtrl_GetItemCount(TabControl1) > 0) ShowTab(saved.Current);
+}
+
+bool TFrmFile::ReadRestoredTab() {
+    const int index = TabCtrl_GetCurSel(TabControl1);
+    const int slot = CurrentSlot();
+    if (slot < 0 || !TabSlots[slot].Unread) return true;
+    TTabSlot& restored = TabSlots[slot];
+    restored.Unread = false;
+    const std::string folder = restored.Folder;
+    restored.Folder.clear();
+    restoring_ = true;
+    const bool opened = OpenFolder(folder, true);
+    restoring_ = false;
+    if (opened) return true;
+    // A folder that cannot be opened any more leaves quietly; the tab beside it is shown.
+    const int count = TabCtrl_GetItemCount(TabControl1);
+    TabSlots.FreeSlot(slot);
+    TabCtrl_DeleteItem(TabControl1, index);
+    RemoveTabPosition(TabToSlot, count, index);
+    if (count > 1) ShowTab(index < count - 1 ? index : index - 1);
+    SetStatus("開けません: " + folder);
+    return false;
 }

@@ -18,6 +18,8 @@ namespace {
 // The common settings with every file listed.
 std::string ListAllSettings() { return ValidSettings("*.*"); }
 
+using Names = std::vector<std::string>;
+
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
     wide.resize(static_cast<std::size_t>(
@@ -38,6 +40,29 @@ protected:
 
     std::string root;
 };
+
+TEST_F(Navigation, RestoredTabsComeBackReadOnlyWhenShownAndAGoneFolderLeavesQuietly) {
+    const std::string gone = root + "\\gone";
+    dir.Write("tabora.ini", ListAllSettings() + "RestoreTabs=1\r\nOpenTab1=" + root +
+                                "\r\nOpenTab2=" + gone + "\r\nOpenTab3=" + root +
+                                "\\z\r\nOpenTabIndex=3\r\n");
+    auto form = Start({"-n"});
+    EXPECT_EQ(TabCaptions(form->TabControl1), (Names{"root", "gone", "z"}));
+    EXPECT_EQ(form->CurrentFolder(), root + "\\z\\");
+    EXPECT_TRUE(form->TabSlots[form->TabToSlot[1]].Unread);  // not looked at yet
+    form->ShowTab(1);
+    EXPECT_TRUE(ui.Shown.empty());
+    EXPECT_EQ(TabCaptions(form->TabControl1), (Names{"root", "z"}));
+    EXPECT_EQ(StatusText(form->StatusBar1), "開けません: " + gone);
+    form->ShowTab(0);
+    EXPECT_EQ(ListCaptions(form->ListView1), (Names{"z", "A", "a1", "b"}));
+    ASSERT_TRUE(form->SaveSettings());
+    const std::string saved = dir.Read("tabora.ini");
+    EXPECT_NE(saved.find("OpenTab1=" + root + "\r\nOpenTab2=" + root + "\\z\r\nOpenTabIndex=1\r\n"),
+              std::string::npos);
+    // A folder on the command line opens alone.
+    EXPECT_EQ(TabCaptions(Start({root})->TabControl1), Names{"root"});
+}
 
 TEST_F(Navigation, ListsFoldersFirstThenNamesWithoutCaseAndSumsUp) {
     auto form = Start({root});
