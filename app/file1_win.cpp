@@ -16,6 +16,7 @@
 #include "fileops/drag_out_win.h"
 #include "navigation/bookmarks.h"
 #include "navigation/folder_reading_win.h"
+#include "navigation/folder_watch_win.h"
 #include "platform/design_font_win.h"
 #include "platform/desktop_folder_win.h"
 #include "platform/menu_render_win.h"
@@ -203,6 +204,7 @@ void TFrmFile::Construct() {
 TFrmFile::~TFrmFile() { Destroy(); }
 
 void TFrmFile::Destroy() {
+    watch_.reset();
     subclasses_.clear();
     if (hwnd_) {
         DetachWindowObject(hwnd_);
@@ -501,6 +503,7 @@ LRESULT TFrmFile::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kReopenEdit: ReopenEdit(static_cast<int>(wParam)); return 0;
         case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_CLIPBOARDUPDATE: UpdatePasteItem(); return 0;
+        case kFolderChanged: FolderChanged(); return 0;
         case WM_NOTIFY: return HandleNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_NOTIFYFORMAT:
             // The list asks its texts in UTF-16, so that a name the code page cannot hold is

@@ -52,8 +52,11 @@ inline constexpr UINT kReopenEdit = WM_APP + 2;
 // Posted to itself when the window lost the activation while a drag to the next program was
 // armed: by the time it arrives the other window is in front.
 inline constexpr UINT kDropOnNextActivated = WM_APP + 3;
+// Posted by the watch of the shown folder when it has read the folder after a change.
+inline constexpr UINT kFolderChanged = WM_APP + 4;
 
 struct FolderReading;
+class FolderWatch;
 
 // A selected name and the kind it was listed as.
 struct ListedName {
@@ -207,6 +210,10 @@ public:
     void Timer1Timer();
     void UpdateSortMenu();
     void UpdateHistoryButtons();
+    // The shown folder watched for other programs' changes (Watch=1), which patch its slot
+    // and the list as a paste does (navigation/folder_watch_win.cpp).
+    void WatchShownFolder();
+    void FolderChanged();
     // The tabs of the last run as unread tabs, the current one shown (RestoreTabs=1).
     void RestoreTabs();
     // The current tab read when it is a restored one not read yet; false when its folder
@@ -404,6 +411,7 @@ public:
     bool DetailView = false;
     bool ShowHidden = false;
     bool DisplayLimit = false;
+    bool WatchFolders = true;  // Watch: the shown folder follows other programs' changes
     // Masks, the quick mask and type-ahead fold kana, width and case and read romaji.
     bool KanaFold = false;
     WinKanaFolder KanaFolding;
@@ -505,6 +513,7 @@ private:
     std::vector<std::vector<std::string>> pendingHandOvers_;
     FolderReading* activeReading_ = nullptr;  // while a folder is read
     bool restoring_ = false;                  // a restored tab is read: failures say nothing
+    std::unique_ptr<FolderWatch> watch_;      // of the shown folder
     UniqueBrush backBrush_;
     COLORREF backColour_ = RGB(255, 255, 255);
     COLORREF fontColour_ = RGB(0, 0, 0);

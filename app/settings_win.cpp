@@ -54,6 +54,7 @@ bool TFrmFile::LoadSettings() {
     MaxFilesValue = s->MaxFilesValue;
     DisplayLimit = s->Hyojisu;
     KanaFold = s->KanaFold;
+    WatchFolders = Settings.Value("Watch") != "0";
     return true;
 }
 

@@ -139,6 +139,7 @@ void TFrmFile::ListFolder(int slotIndex) {
     SetStatus(ListingStatusText(count, slot.TotalSize,
                                 PageText(count, limitOn, MaxFilesValue, slot.Page)));
     EndDragToNext();
+    WatchShownFolder();
 }
 
 void TFrmFile::ListView1GetDispInfo(NMLVDISPINFOA& info) {

@@ -53,5 +53,6 @@ inline IniLines StartableSettings() {
         "FName=ＭＳ ゴシック",
         "FSize=9",
         "BGColor=16777215",
+        "Watch=0",  // a test that wants the folder to follow the disk says so
     }};
 }

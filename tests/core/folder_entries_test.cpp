@@ -7,6 +7,7 @@
 
 #include "app/collator.h"
 #include "listing/listing_keys.h"
+#include "navigation/folder_changes.h"
 #include "navigation/folder_filing.h"
 
 namespace {
@@ -143,6 +144,27 @@ TEST(FolderEntriesTest, FilingWhileReadingGivesTheSameSlotAndOrder) {
         for (std::size_t i = 0; i < 2000; ++i) filer.Add(DirEntry(read[i]));
     }
     EXPECT_TRUE(KeptOrder(dropped).empty());
+}
+
+TEST(FolderEntriesTest, AFreshReadOfAFolderTellsWhatCameWentAndChanged) {
+    TTabSlot slot;
+    for (const DirEntry& e : {File("same.txt", 1), File("grows.log", 10), File("gone.txt", 5),
+                              Dir("was-a-folder"), File("hidden.sys", 1, 0x20 | kAttrHidden)})
+        AddFolderEntry(slot, e, false);
+    const std::vector<DirEntry> now = {Dir("."),
+                                       Dir(".."),
+                                       File("same.txt", 1),
+                                       File("grows.log", 11),
+                                       File("new.txt", 0),
+                                       File("was-a-folder", 0),
+                                       File("secret.sys", 1, 0x20 | kAttrHidden)};
+    const FolderChanges changes = CompareFolder(slot, now, false);
+    EXPECT_EQ(changes.Added, Texts{"new.txt"});  // a hidden newcomer stays out, as in a read
+    EXPECT_EQ(changes.Removed, Texts{"gone.txt"});
+    EXPECT_EQ(changes.Changed, (Texts{"grows.log", "was-a-folder"}));
+    TTabSlot same;
+    for (const DirEntry& e : now) AddFolderEntry(same, e, false);
+    EXPECT_TRUE(CompareFolder(same, now, false).Empty());
 }
 
 TEST(FolderEntriesTest, DriveListFollowsTheMaskBits) {

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <cstdio>
+
 #include "tests/e2e/tabora_fixture_win.h"
 
 namespace e2e {
@@ -46,6 +48,20 @@ TEST_F(Listing, NameSortPutsFoldersFirstAndIgnoresCase) {
     EXPECT_EQ(window.Items(), (std::vector<std::string>{"z", "A", "a1", "b", "C"}));
     EXPECT_FALSE(IsDetailsView(window.List)) << "Detail=0 shows the list style";
     EXPECT_EQ(window.Status(), "5 ﾌｧｲﾙ  合計ｻｲｽﾞ:1000ﾊﾞｲﾄ");
+}
+
+TEST_F(Listing, FilesAnotherProgramMakesOrDeletesShowWithoutARefresh) {
+    Folder.MakeFolder("watched");
+    WriteFile("watched\\a.txt", 1);
+    MainWindow window = StartOn(ValidSettings().Set("Watch", "1"), "watched", 1);
+    ASSERT_TRUE(window.Complete());
+    using Names = std::vector<std::string>;
+    const DWORD began = ::GetTickCount();
+    WriteFile("watched\\new.txt", 5);
+    EXPECT_TRUE(WaitUntil([&] { return window.Items() == Names{"a.txt", "new.txt"}; }, 3000));
+    std::printf("[ watch    ] a new file listed after %lu ms\n", ::GetTickCount() - began);
+    ::DeleteFileA(Path("watched\\a.txt").c_str());
+    EXPECT_TRUE(WaitUntil([&] { return window.Items() == Names{"new.txt"}; }, 3000));
 }
 
 TEST_F(Listing, SizeSortIsNumericAndShowsWholeByteCounts) {

@@ -1,0 +1,43 @@
+// Watching the shown folder for what other programs do in it: a thread waits for the system's
+// change notification, lets a burst of changes settle, reads the folder and tells the window,
+// which compares the read with its slot and patches what changed.
+#pragma once
+
+#include <windows.h>
+
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "navigation/folder_entries.h"
+#include "platform/unique_handle_win.h"
+
+class FolderWatch {
+public:
+    // folder ends with a backslash; message is posted to window after each read.
+    FolderWatch(std::string folder, HWND window, UINT message);
+    ~FolderWatch();
+    FolderWatch(const FolderWatch&) = delete;
+    FolderWatch& operator=(const FolderWatch&) = delete;
+
+    const std::string& Folder() const { return folder_; }
+    // The entries of the latest read, once; nothing when no read came since.
+    std::optional<std::vector<DirEntry>> Take();
+
+private:
+    void Run();
+    bool Stopped() const;
+
+    const std::string folder_;
+    const HWND window_;
+    const UINT message_;
+    UniqueKernelHandle stop_;
+    std::mutex mutex_;
+    std::optional<std::vector<DirEntry>> latest_;
+    std::thread thread_;
+};
+
+// Folders that are not watched: the drive list, servers and network drives.
+bool WatchableFolder(const std::string& folder);
