@@ -107,5 +107,13 @@ void TFrmFile::FolderChanged() {
     }
     ListView_SetItemCountEx(ListView1, ShownPage.End - ShownPage.Start, LVSICF_NOSCROLL);
     if (!changes.Added.empty()) SizeColumns(TabSlots[slot], DetailView);
-    if (!changes.Empty()) ::InvalidateRect(ListView1, nullptr, TRUE);
+    if (changes.Empty()) return;
+    ::InvalidateRect(ListView1, nullptr, TRUE);
+    // The count and the sum follow, unless the line speaks of the selection.
+    if (ListView_GetSelectedCount(ListView1) == 0) {
+        const auto count = static_cast<std::int32_t>(CurrentListing.size());
+        SetStatus(
+            ListingStatusText(count, TabSlots[slot].TotalSize,
+                              PageText(count, DisplayLimit, MaxFilesValue, TabSlots[slot].Page)));
+    }
 }
