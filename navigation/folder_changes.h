@@ -16,7 +16,6 @@ struct FolderChanges {
     bool Empty() const { return Added.empty() && Removed.empty() && Changed.empty(); }
 };
 
-// now is what a read of the folder found ("." and ".." included, hidden entries left to
-// showHidden as a read does).
-FolderChanges CompareFolder(const TTabSlot& slot, const std::vector<DirEntry>& now,
-                            bool showHidden);
+// fresh is a new read of the folder, filed as a read files it (AddFolderEntry): the watch
+// files it on its own thread, so that the window only compares.
+FolderChanges CompareFolder(const TTabSlot& slot, const TTabSlot& fresh);

@@ -26,8 +26,9 @@ bool WatchableFolder(const std::string& folder) {
     return ::GetDriveTypeA(root.c_str()) != DRIVE_REMOTE;
 }
 
-FolderWatch::FolderWatch(std::string folder, HWND window, UINT message)
+FolderWatch::FolderWatch(std::string folder, bool showHidden, HWND window, UINT message)
     : folder_(std::move(folder)),
+      showHidden_(showHidden),
       window_(window),
       message_(message),
       stop_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
@@ -39,7 +40,7 @@ FolderWatch::~FolderWatch() {
     if (thread_.joinable()) thread_.join();
 }
 
-std::optional<std::vector<DirEntry>> FolderWatch::Take() {
+std::optional<TTabSlot> FolderWatch::Take() {
     std::lock_guard<std::mutex> lock(mutex_);
     return std::exchange(latest_, std::nullopt);
 }
@@ -58,15 +59,15 @@ void FolderWatch::Run() {
         } while (armed && ::GetTickCount() - began < kLongestWaitMs &&
                  ::WaitForMultipleObjects(2, waits, FALSE, kQuietMs) == WAIT_OBJECT_0 + 1);
         if (!armed || Stopped()) break;
-        std::vector<DirEntry> entries;
+        TTabSlot read;
         SearchDisk(FolderSearchPattern(folder_), [&](DirEntry& entry) {
-            entries.push_back(std::move(entry));
+            AddFolderEntry(read, std::move(entry), showHidden_);
             return !Stopped();
         });
         if (Stopped()) break;
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            latest_ = std::move(entries);
+            latest_ = std::move(read);
         }
         ::PostMessageA(window_, message_, 0, 0);
     }
@@ -79,18 +80,18 @@ void TFrmFile::WatchShownFolder() {
         watch_.reset();
         return;
     }
-    if (watch_ && watch_->Folder() == folder) return;
+    if (watch_ && watch_->Folder() == folder && watch_->ShowsHidden() == ShowHidden) return;
     watch_.reset();  // one thread at a time: the old one ends before the new one starts
-    watch_ = std::make_unique<FolderWatch>(folder, hwnd_, kFolderChanged);
+    watch_ = std::make_unique<FolderWatch>(folder, ShowHidden, hwnd_, kFolderChanged);
 }
 
 void TFrmFile::FolderChanged() {
     if (!watch_ || activeReading_ || ListedSlot < 0) return;
-    std::optional<std::vector<DirEntry>> now = watch_->Take();
+    std::optional<TTabSlot> now = watch_->Take();
     const std::string folder = watch_->Folder();
     if (!now || FolderForAppend(TabSlots[ListedSlot].Folder) != folder) return;
     const int slot = ListedSlot;
-    const FolderChanges changes = CompareFolder(TabSlots[slot], *now, ShowHidden);
+    const FolderChanges changes = CompareFolder(TabSlots[slot], *now);
     // As a paste patches its tab: rows go and come, the others keep their selection, the
     // focus, the page and the scroll.
     for (const std::string& name : changes.Removed) RemoveSlotEntry(slot, name);

@@ -11,31 +11,34 @@
 #include <thread>
 #include <vector>
 
-#include "navigation/folder_entries.h"
+#include "app/tab_slots.h"
 #include "platform/unique_handle_win.h"
 
 class FolderWatch {
 public:
-    // folder ends with a backslash; message is posted to window after each read.
-    FolderWatch(std::string folder, HWND window, UINT message);
+    // folder ends with a backslash; its reads are filed as a read of the folder with
+    // showHidden files them; message is posted to window after each.
+    FolderWatch(std::string folder, bool showHidden, HWND window, UINT message);
     ~FolderWatch();
     FolderWatch(const FolderWatch&) = delete;
     FolderWatch& operator=(const FolderWatch&) = delete;
 
     const std::string& Folder() const { return folder_; }
-    // The entries of the latest read, once; nothing when no read came since.
-    std::optional<std::vector<DirEntry>> Take();
+    bool ShowsHidden() const { return showHidden_; }
+    // The latest read, once; nothing when no read came since.
+    std::optional<TTabSlot> Take();
 
 private:
     void Run();
     bool Stopped() const;
 
     const std::string folder_;
+    const bool showHidden_;
     const HWND window_;
     const UINT message_;
     UniqueKernelHandle stop_;
     std::mutex mutex_;
-    std::optional<std::vector<DirEntry>> latest_;
+    std::optional<TTabSlot> latest_;
     std::thread thread_;
 };
 
