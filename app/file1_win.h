@@ -196,6 +196,11 @@ public:
 
     // ---- tabs (navigation/tabs_win.cpp)
     void NewTab(const std::string& folder);
+    // A tab for folder after the last one, its slot allocated but nothing read; its index,
+    // or -1 with 32 tabs open.
+    int AppendTab(const std::string& folder);
+    // The tab at index and its slot go; the others close up.
+    void DropTab(int index);
     void mnNewTabClick();
     void mnNextTabClick();
     void mnBackTabClick();
@@ -258,8 +263,8 @@ public:
     // Paste is offered while there is our own cut or copy, or another program's files.
     void UpdatePasteItem();
     bool OthersFilesOnClipboard() const;
-    // Another program's files on the clipboard as clip entries (those still on disk, with
-    // their kinds); move tells whether it asked for a move.
+    // Another program's files on the clipboard as clip entries, their kinds taken from the
+    // disk at the paste; move tells whether it asked for a move.
     std::vector<std::string> OthersClipEntries(bool& move);
     void mnCopyDirnClick();
     void mnCopyFilenClick();

@@ -50,14 +50,17 @@ void TFrmFile::UpdatePasteItem() {
     SyncMenus();
 }
 
+namespace {
+// The kind of a clip entry another program gave: whatever the disk holds at the paste.
+constexpr char kKindOnDisk = '*';
+}  // namespace
+
 std::vector<std::string> TFrmFile::OthersClipEntries(bool& move) {
     std::vector<std::string> entries;
     if (!OthersFilesOnClipboard()) return entries;
     std::optional<ClipboardFiles> files = FilesOnClipboard(hwnd_);
     if (!files) return entries;
-    for (const std::string& path : files->Paths)
-        if (std::optional<DirEntry> found = FindOnDisk(path))
-            entries.push_back(EntryKind(*found) + path);
+    for (const std::string& path : files->Paths) entries.push_back(kKindOnDisk + path);
     move = files->Move;
     return entries;
 }
@@ -76,8 +79,8 @@ void TFrmFile::mnPasteClick() {
     for (const std::string& entry : entries) {
         const std::string path = entry.substr(1);
         std::optional<DirEntry> found = FindOnDisk(path);
-        if (found && EntryKind(*found) == entry[0]) {
-            clip.push_back(entry);
+        if (found && (entry[0] == kKindOnDisk || EntryKind(*found) == entry[0])) {
+            clip.push_back(EntryKind(*found) + path);
             continue;
         }
         for (int tab = 0; tab < TabCtrl_GetItemCount(TabControl1); ++tab)

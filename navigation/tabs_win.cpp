@@ -9,16 +9,28 @@
 #include "navigation/path_text.h"
 #include "navigation/restore_tabs.h"
 
-void TFrmFile::NewTab(const std::string& folder) {
+int TFrmFile::AppendTab(const std::string& folder) {
     int slot = TabSlots.AllocSlot(DefaultSortKind, DefaultReverse);
-    if (slot < 0) return;  // 32 tabs: nothing happens, nothing is said
+    if (slot < 0) return -1;  // 32 tabs: nothing happens, nothing is said
     std::string caption = TabCaption(folder);
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = caption.data();
-    int index = TabCtrl_GetItemCount(TabControl1);
-    index = TabCtrl_InsertItem(TabControl1, index, &item);
+    const int index = TabCtrl_InsertItem(TabControl1, TabCtrl_GetItemCount(TabControl1), &item);
     TabToSlot[index] = static_cast<std::int8_t>(slot);
+    return index;
+}
+
+void TFrmFile::DropTab(int index) {
+    const int count = TabCtrl_GetItemCount(TabControl1);
+    TabSlots.FreeSlot(TabToSlot[index]);
+    TabCtrl_DeleteItem(TabControl1, index);
+    RemoveTabPosition(TabToSlot, count, index);
+}
+
+void TFrmFile::NewTab(const std::string& folder) {
+    const int index = AppendTab(folder);
+    if (index < 0) return;
     TabCtrl_SetCurSel(TabControl1, index);
     UpdateSortMenu();
     if (!OpenFolder(folder, true)) mnCloseTabClick();
@@ -40,11 +52,9 @@ void TFrmFile::mnCloseTabClick() {
     int count = TabCtrl_GetItemCount(TabControl1);
     int index = TabCtrl_GetCurSel(TabControl1);
     if (index < 0 || (count <= 1 && !StartupOpening)) return;
-    TabSlots.FreeSlot(TabToSlot[index]);
-    TabCtrl_DeleteItem(TabControl1, index);
-    // The tab that failed at start-up is always the last one: nothing to close up or list.
+    DropTab(index);
+    // The tab that failed at start-up is always the last one: nothing to list.
     if (StartupOpening) return;
-    RemoveTabPosition(TabToSlot, count, index);
     ShowTab(index < count - 1 ? index : index - 1);
 }
 
@@ -171,16 +181,11 @@ void TFrmFile::RestoreTabs() {
     // holds nothing up, and is found out when its tab is first shown.
     const SavedTabs saved = ReadSavedTabs(Settings);
     for (const std::string& folder : saved.Folders) {
-        const int slot = TabSlots.AllocSlot(DefaultSortKind, DefaultReverse);
-        if (slot < 0) break;
-        TabSlots[slot].Folder = folder;
-        TabSlots[slot].Unread = true;
-        std::string caption = TabCaption(folder);
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        const int index = TabCtrl_InsertItem(TabControl1, TabCtrl_GetItemCount(TabControl1), &item);
-        TabToSlot[index] = static_cast<std::int8_t>(slot);
+        const int index = AppendTab(folder);
+        if (index < 0) break;
+        TTabSlot& slot = TabSlots[TabToSlot[index]];
+        slot.Folder = folder;
+        slot.Unread = true;
     }
     if (TabCtrl_GetItemCount(TabControl1) > 0) ShowTab(saved.Current);
 }
@@ -193,15 +198,20 @@ bool TFrmFile::ReadRestoredTab() {
     restored.Unread = false;
     const std::string folder = restored.Folder;
     restored.Folder.clear();
-    restoring_ = true;
-    const bool opened = OpenFolder(folder, true);
-    restoring_ = false;
+    bool opened = false;
+    {
+        // Failures say nothing until OpenFolder returns, or throws.
+        restoring_ = true;
+        struct Quiet {
+            bool& restoring;
+            ~Quiet() { restoring = false; }
+        } quiet{restoring_};
+        opened = OpenFolder(folder, true);
+    }
     if (opened) return true;
     // A folder that cannot be opened any more leaves quietly; the tab beside it is shown.
     const int count = TabCtrl_GetItemCount(TabControl1);
-    TabSlots.FreeSlot(slot);
-    TabCtrl_DeleteItem(TabControl1, index);
-    RemoveTabPosition(TabToSlot, count, index);
+    DropTab(index);
     if (count > 1) ShowTab(index < count - 1 ? index : index - 1);
     SetStatus("開けません: " + folder);
     return false;
