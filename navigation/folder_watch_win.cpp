@@ -15,13 +15,16 @@ namespace {
 // or once the burst has lasted the longest wait (a file written on and on).
 constexpr DWORD kQuietMs = 150;
 constexpr DWORD kLongestWaitMs = 800;
+// Each patched name walks the slot once: beyond this many, the read is listed whole instead.
+constexpr std::size_t kPatchAtMost = 256;
 constexpr DWORD kWatched = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
                            FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE |
                            FILE_NOTIFY_CHANGE_ATTRIBUTES;
 }  // namespace
 
 bool WatchableFolder(const std::string& folder) {
-    if (folder.size() < 3 || folder[1] != ':' || folder.compare(0, 2, "\\\\") == 0) return false;
+    // A drive letter: a server's folders and the drive list have none.
+    if (folder.size() < 3 || folder[1] != ':') return false;
     const std::string root = folder.substr(0, 3);
     return ::GetDriveTypeA(root.c_str()) != DRIVE_REMOTE;
 }
@@ -92,6 +95,20 @@ void TFrmFile::FolderChanged() {
     if (!now || FolderForAppend(TabSlots[ListedSlot].Folder) != folder) return;
     const int slot = ListedSlot;
     const FolderChanges changes = CompareFolder(TabSlots[slot], *now);
+    if (changes.Added.size() + changes.Removed.size() + changes.Changed.size() > kPatchAtMost) {
+        // Another program emptied or filled the folder: its read is the slot now, listed where
+        // the list stood.
+        SaveScroll();
+        TTabSlot& listed = TabSlots[slot];
+        listed.Names.swap(now->Names);
+        listed.Sizes.swap(now->Sizes);
+        listed.Times.swap(now->Times);
+        listed.Kinds.swap(now->Kinds);
+        listed.TotalSize = now->TotalSize;
+        ForgetSortedEntries(listed);
+        ListFolder(slot);
+        return;
+    }
     // As a paste patches its tab: rows go and come, the others keep their selection, the
     // focus, the page and the scroll.
     for (const std::string& name : changes.Removed) RemoveSlotEntry(slot, name);

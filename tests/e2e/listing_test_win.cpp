@@ -62,6 +62,9 @@ TEST_F(Listing, FilesAnotherProgramMakesOrDeletesShowWithoutARefresh) {
     std::printf("[ watch    ] a new file listed after %lu ms\n", ::GetTickCount() - began);
     ::DeleteFileA(Path("watched\\a.txt").c_str());
     EXPECT_TRUE(WaitUntil([&] { return window.Items() == Names{"new.txt"}; }, 3000));
+    // A burst too big to patch name by name is listed whole.
+    for (int i = 0; i < 300; ++i) WriteFile("watched\\m" + std::to_string(1000 + i), 1);
+    EXPECT_TRUE(WaitUntil([&] { return window.Items().size() == 301; }, 5000));
 }
 
 TEST_F(Listing, SizeSortIsNumericAndShowsWholeByteCounts) {
